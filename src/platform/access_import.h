@@ -1,0 +1,16 @@
+#pragma once
+// Reading Access (Jet3/Jet4) files: the database layer copies them whole into
+// an in-memory SQLite database and then treats them like its SQLite files.
+
+#include <QString>
+
+struct sqlite3;
+
+// Copies every user table of the Access (Jet3/Jet4) file at `path` — columns,
+// rows and indexes with their names — into a fresh in-memory SQLite database in
+// the form of docs/design.md. The caller owns the result (sqlite3_close).
+// Throws DatabaseError naming the path: "not a valid password" when the file
+// has a password and the PWD of `connect` ("MS Access;PWD=...;") differs;
+// "unsupported format" for Access 2007+ (ACE) files; damaged or truncated
+// files give a clear message, never a crash or a hang.
+sqlite3* import_access_database(const QString& path, const QString& connect);
