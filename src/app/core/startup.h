@@ -1,0 +1,31 @@
+#pragma once
+
+#include "form_state.h"
+
+#include <QString>
+
+#include <stdexcept>
+
+// Start-up could not finish: what() names the file and what went wrong.
+class StartupError : public std::runtime_error {
+public:
+    StartupError(const QString& file, const QString& cause);
+    const QString& file() const { return file_; }
+    const QString& cause() const { return cause_; }
+
+private:
+    QString file_;
+    QString cause_;
+};
+
+// Prepares everything the window needs before it is shown, in this order:
+// suchmode 1; opens `apppath` + "qov.mdb" with the table cursor "QOV" and
+// `apppath` + "elberfelderbibel.mdb" (connect "MS Access;PWD=Murb64#7;") with
+// the table cursor "texte" on index "book"; reads the six templates from
+// "qovfiles/" (picture paths made absolute, the day and chapter templates
+// cut); takes firstdate and lastdate from the index "Datum" of "QOV";
+// hilitebcv empty, actbcv "1_1_0"; fills bereiche, buecher and lists; navbusy
+// false. `apppath` gets a trailing "/" when it lacks one.
+// Throws StartupError for a missing or unreadable database or template, a
+// wrong Bible password, an empty "QOV" or a failing lookup query.
+void load_form_resources(FormState& state, const QString& apppath);
