@@ -1,0 +1,167 @@
+#include "like_pattern.h"
+
+#include <QList>
+#include <QString>
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+bool like(const QString& value, const QString& pattern)
+{
+    return like_match(value, pattern);
+}
+
+} // namespace
+
+TEST(LikePattern, StarTakesAnyRunAndTheRestIsAnchored)
+{
+    EXPECT_TRUE(like(u"Gott"_qs, u"*"_qs));
+    EXPECT_TRUE(like(QString(), u"*"_qs));
+    EXPECT_TRUE(like(u"Gott"_qs, u"G*t"_qs));
+    EXPECT_TRUE(like(u"Gottes Wort"_qs, u"*es*"_qs));
+    EXPECT_TRUE(like(u"Gottes"_qs, u"*es"_qs));
+    EXPECT_FALSE(like(u"Gottes"_qs, u"Gott"_qs));
+    EXPECT_FALSE(like(u"Gottes"_qs, u"*ott"_qs));
+    EXPECT_FALSE(like(u"der Gott"_qs, u"Gott*"_qs));
+    EXPECT_TRUE(like(QString(), QString()));
+    EXPECT_FALSE(like(u"a"_qs, QString()));
+}
+
+TEST(LikePattern, PiecesBetweenStarsDoNotOverlap)
+{
+    EXPECT_TRUE(like(u"xaxbxc"_qs, u"*a*b*c"_qs));
+    EXPECT_FALSE(like(u"xaxcxb"_qs, u"*a*b*c"_qs));
+    EXPECT_TRUE(like(u"aa"_qs, u"a*a"_qs));
+    EXPECT_FALSE(like(u"a"_qs, u"a*a"_qs));
+    EXPECT_TRUE(like(u"abab"_qs, u"*ab*ab*"_qs));
+    EXPECT_FALSE(like(u"aba"_qs, u"*ab*ab*"_qs));
+    EXPECT_TRUE(like(u"aaab"_qs, u"*aab"_qs));
+}
+
+TEST(LikePattern, QuestionMarkAndHashTakeOneCharacter)
+{
+    EXPECT_TRUE(like(u"Gott"_qs, u"G?tt"_qs));
+    EXPECT_FALSE(like(u"Gtt"_qs, u"G?tt"_qs));
+    EXPECT_TRUE(like(u"Größe"_qs, u"Gr?ße"_qs));
+    EXPECT_TRUE(like(u"😀"_qs, u"?"_qs));
+    EXPECT_TRUE(like(u"Psalm 9"_qs, u"Psalm #"_qs));
+    EXPECT_FALSE(like(u"Psalm X"_qs, u"Psalm #"_qs));
+    EXPECT_FALSE(like(u"Psalm 90"_qs, u"Psalm #"_qs));
+    EXPECT_TRUE(like(u"Psalm 90, 1"_qs, u"*##*"_qs));
+}
+
+TEST(LikePattern, BracketListsRangesAndNegation)
+{
+    EXPECT_TRUE(like(u"Gott"_qs, u"[GH]ott"_qs));
+    EXPECT_TRUE(like(u"hott"_qs, u"[GH]ott"_qs));
+    EXPECT_FALSE(like(u"Mott"_qs, u"[GH]ott"_qs));
+    EXPECT_TRUE(like(u"Bx"_qs, u"[a-c]x"_qs));
+    EXPECT_TRUE(like(u"bx"_qs, u"[A-C]x"_qs));
+    EXPECT_FALSE(like(u"dx"_qs, u"[a-c]x"_qs));
+    EXPECT_TRUE(like(u"dx"_qs, u"[!a-c]x"_qs));
+    EXPECT_FALSE(like(u"Bx"_qs, u"[!a-c]x"_qs));
+    EXPECT_TRUE(like(u"Äpfel"_qs, u"[ä]pfel"_qs));
+    EXPECT_FALSE(like(u"Apfel"_qs, u"[ä]pfel"_qs));
+}
+
+TEST(LikePattern, BracketsQuoteWildcardsAndOddBracketsStandForThemselves)
+{
+    EXPECT_TRUE(like(u"a*b"_qs, u"a[*]b"_qs));
+    EXPECT_FALSE(like(u"axb"_qs, u"a[*]b"_qs));
+    EXPECT_TRUE(like(u"1#"_qs, u"1[#]"_qs));
+    EXPECT_TRUE(like(u"?"_qs, u"[?]"_qs));
+    EXPECT_TRUE(like(u"-"_qs, u"[-a]"_qs));
+    EXPECT_TRUE(like(u"-"_qs, u"[a-]"_qs));
+    EXPECT_TRUE(like(u"!"_qs, u"[a!]"_qs));
+    EXPECT_TRUE(like(u"ab"_qs, u"a[]b"_qs));
+    EXPECT_TRUE(like(u"a[b"_qs, u"a[b"_qs));
+    EXPECT_TRUE(like(u"x[1"_qs, u"*[#"_qs));
+    EXPECT_TRUE(like(u"a]"_qs, u"a]"_qs));
+}
+
+TEST(LikePattern, LettersMatchInEitherCaseUmlautsIncluded)
+{
+    EXPECT_TRUE(like(u"ÜBER ALLES"_qs, u"*über*"_qs));
+    EXPECT_TRUE(like(u"über alles"_qs, u"*ÜBER*"_qs));
+    EXPECT_TRUE(like(u"ärger"_qs, u"ÄRGER"_qs));
+    EXPECT_TRUE(like(u"GRÖSSE"_qs, u"*grösse*"_qs));
+    EXPECT_TRUE(like(u"Hoffnung"_qs, u"*HOFF*"_qs));
+    EXPECT_TRUE(like(u"ΘΕΟΣ"_qs, u"*θεος*"_qs));
+    EXPECT_TRUE(like(u"ДУХ"_qs, u"*дух"_qs));
+    // ß has no one-letter capital, so it is not SS.
+    EXPECT_FALSE(like(u"STRASSE"_qs, u"*straße*"_qs));
+    EXPECT_TRUE(like(u"STRAẞE"_qs, u"*straße*"_qs));
+    // Characters that fold to an ASCII letter from two or three UTF-8 bytes.
+    EXPECT_TRUE(like(u"Wert: 5 \u212A"_qs, u"*k*"_qs));
+    EXPECT_TRUE(like(u"Stra\u017Fe"_qs, u"*stras*"_qs));
+    EXPECT_FALSE(like(u"Grüße"_qs, u"*grusse*"_qs));
+}
+
+TEST(LikePattern, Utf8InputMatchesLikeTheSameText)
+{
+    const LikePattern pattern(u"*gr?ße*"_qs);
+    const QByteArray text = QStringLiteral("Viele GRÜSSE und Größe").toUtf8();
+    EXPECT_TRUE(pattern.matches_utf8(std::string_view(text.constData(), size_t(text.size()))));
+    // A stray byte is one character of its own and never breaks a sequence.
+    EXPECT_TRUE(LikePattern(u"a?b"_qs).matches_utf8("a\xC3" "b"));
+    EXPECT_FALSE(LikePattern(u"a?b"_qs).matches_utf8("a\xC3\xA4\xA4" "b"));
+    EXPECT_TRUE(LikePattern(u"*b*"_qs).matches_utf8("\xE2\x82" "b"));
+}
+
+namespace {
+
+// The meaning of a pattern, written the slow way: try every split for "*".
+bool reference_match(const QList<uint>& value, qsizetype v, const QList<uint>& pattern, qsizetype p)
+{
+    const auto same = [](uint a, uint b) { return QChar::toCaseFolded(a) == QChar::toCaseFolded(b); };
+    if (p == pattern.size())
+        return v == value.size();
+    const uint token = pattern[p];
+    if (token == U'*') {
+        for (qsizetype rest = v; rest <= value.size(); ++rest)
+            if (reference_match(value, rest, pattern, p + 1))
+                return true;
+        return false;
+    }
+    if (v == value.size())
+        return false;
+    const uint c = value[v];
+    if (token == U'?')
+        return reference_match(value, v + 1, pattern, p + 1);
+    if (token == U'#')
+        return c >= U'0' && c <= U'9' && reference_match(value, v + 1, pattern, p + 1);
+    if (token == U'[') {
+        const qsizetype close = pattern.indexOf(U']', p);
+        const bool negated = pattern[p + 1] == U'!';
+        bool listed = false;
+        for (qsizetype i = p + (negated ? 2 : 1); i < close; ++i)
+            listed = listed || same(pattern[i], c);
+        return listed != negated && reference_match(value, v + 1, pattern, close + 1);
+    }
+    return same(token, c) && reference_match(value, v + 1, pattern, p + 1);
+}
+
+} // namespace
+
+TEST(LikePattern, AgreesWithTryingEverySplitOnRandomPatterns)
+{
+    const QStringList pattern_parts = {u"a"_qs, u"b"_qs, u"Ä"_qs, u"ö"_qs, u"*"_qs, u"*"_qs, u"?"_qs,
+                                       u"#"_qs, u"[ab]"_qs, u"[!a]"_qs, u"1"_qs, u"€"_qs};
+    const QStringList value_parts = {u"a"_qs, u"A"_qs, u"b"_qs, u"B"_qs, u"ä"_qs, u"Ö"_qs,
+                                     u"1"_qs, u"x"_qs, u"€"_qs, u"😀"_qs};
+    std::mt19937 random(2024);
+    const auto pick = [&](const QStringList& parts, int count) {
+        QString text;
+        for (int i = std::uniform_int_distribution<int>(0, count)(random); i > 0; --i)
+            text += parts[std::uniform_int_distribution<qsizetype>(0, parts.size() - 1)(random)];
+        return text;
+    };
+    for (int round = 0; round < 20000; ++round) {
+        const QString pattern = pick(pattern_parts, 6);
+        const QString value = pick(value_parts, 8);
+        ASSERT_EQ(like(value, pattern), reference_match(value.toUcs4(), 0, pattern.toUcs4(), 0))
+            << "value \"" << value.toStdString() << "\" pattern \"" << pattern.toStdString() << '"';
+    }
+}

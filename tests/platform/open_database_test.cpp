@@ -1,0 +1,156 @@
+#include "database.h"
+#include "test_database_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class OpenDatabaseFile : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    QString write_file(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    // The message of the DatabaseError that opening `path` throws.
+    static QString open_error(const QString& path)
+    {
+        try {
+            OpenDatabase(path);
+        } catch (const DatabaseError& e) {
+            return e.message();
+        }
+        return u"(opened)"_qs;
+    }
+
+    QTemporaryDir folder;
+};
+
+QByteArray read_all(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every file in the folder with its size and modification time.
+QStringList folder_state(const QString& folder)
+{
+    QStringList state;
+    for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name))
+        state << QStringLiteral("%1 %2 %3")
+                     .arg(info.fileName())
+                     .arg(info.size())
+                     .arg(info.lastModified().toMSecsSinceEpoch());
+    return state;
+}
+
+// Opens the database and runs what the program does with it: views, seeks,
+// a sort large enough for a temporary b-tree, LIKE.
+void use_as_the_program_does(const QString& path)
+{
+    auto db = OpenDatabase(path);
+    auto qov = db->OpenRecordset(u"QOV"_qs);
+    qov->setIndex(u"Datum"_qs);
+    qov->MoveLast();
+    qov->Seek(u"="_qs, {QDate(2024, 1, 3)});
+    EXPECT_FALSE(qov->NoMatch());
+    EXPECT_EQ(db->OpenRecordset(u"select top 100 * from vw1qov where (thema like '*Gott*') order by book1,chapter1,verse1"_qs)
+                  ->RecordCount(),
+              1);
+    EXPECT_EQ(db->OpenRecordset(u"select * from texte order by bible_text desc, verse"_qs)->RecordCount(), 7);
+    EXPECT_EQ(db->OpenRecordset(u"select * from [VW1AutorenAktiv] order by Nachname, Vorname"_qs)->RecordCount(), 2);
+}
+
+} // namespace
+
+TEST_F(OpenDatabaseFile, BadFilesAreRefusedNamingThePath)
+{
+    const QString missing = folder.filePath(u"missing.mdb"_qs);
+    EXPECT_TRUE(open_error(missing).startsWith(missing + u": "_qs)) << open_error(missing).toStdString();
+
+    const QString empty = write_file(u"empty.mdb"_qs, {});
+    EXPECT_EQ(open_error(empty), empty + u": the file is empty"_qs);
+
+    const QString text = write_file(u"text.mdb"_qs, "Dies ist keine Datenbank, nur Text.\n");
+    EXPECT_EQ(open_error(text), text + u": not a database file"_qs);
+
+    const QString tiny = write_file(u"tiny.mdb"_qs, "x");
+    EXPECT_EQ(open_error(tiny), tiny + u": not a database file"_qs);
+
+    QByteArray noise(64 * 1024, '\0');
+    for (qsizetype i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 7919 + 13) % 251);
+    const QString random = write_file(u"noise.mdb"_qs, noise);
+    EXPECT_EQ(open_error(random), random + u": not a database file"_qs);
+
+    EXPECT_TRUE(open_error(folder.path()).startsWith(folder.path() + u": "_qs));
+}
+
+TEST_F(OpenDatabaseFile, DamagedSqliteFilesAreRefusedNamingThePath)
+{
+    // Enough rows for many pages, so that the first 8 KB are a real head.
+    QString sql = QString::fromUtf8(test_book_sql);
+    for (int i = 0; i < 500; ++i)
+        sql += QStringLiteral("INSERT INTO texte VALUES (3, %1, 1, '%2');").arg(i).arg(QString(200, u'x'));
+    const QString whole = folder.filePath(u"whole.sqlite"_qs);
+    write_sqlite_file(whole, sql);
+    const QByteArray bytes = read_all(whole);
+    ASSERT_GT(bytes.size(), 64 * 1024);
+
+    const QString truncated = write_file(u"truncated.sqlite"_qs, bytes.left(8192));
+    EXPECT_TRUE(open_error(truncated).startsWith(truncated + u": "_qs)) << open_error(truncated).toStdString();
+
+    const QString header_only = write_file(u"header.sqlite"_qs, bytes.left(50));
+    EXPECT_TRUE(open_error(header_only).startsWith(header_only + u": "_qs));
+
+    QByteArray scrambled = bytes;
+    for (qsizetype i = 100; i < scrambled.size(); i += 3)
+        scrambled[i] = char(~scrambled[i]);
+    const QString damaged = write_file(u"damaged.sqlite"_qs, scrambled);
+    EXPECT_TRUE(open_error(damaged).startsWith(damaged + u": "_qs)) << open_error(damaged).toStdString();
+}
+
+TEST_F(OpenDatabaseFile, ReadingWritesNothingBesideOrIntoTheFile)
+{
+    const QString path = write_test_book(folder.path());
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const QByteArray before = read_all(path);
+    const QStringList state = folder_state(folder.path());
+
+    use_as_the_program_does(path);
+
+    EXPECT_EQ(folder_state(folder.path()), state);
+    EXPECT_EQ(read_all(path), before);
+}
+
+TEST_F(OpenDatabaseFile, WalFilesAreReadWithoutTheirSideFiles)
+{
+    const QString path = folder.filePath(u"wal.sqlite"_qs);
+    write_sqlite_file(path, u"PRAGMA journal_mode=WAL;"_qs + QString::fromUtf8(test_book_sql));
+    ASSERT_EQ(read_all(path).at(18), 2) << "the file is in WAL mode";
+    const QStringList state = folder_state(folder.path());
+
+    use_as_the_program_does(path);
+
+    EXPECT_EQ(folder_state(folder.path()), state);
+}
+
+TEST_F(OpenDatabaseFile, PathsWithUriCharactersOpen)
+{
+    QDir(folder.path()).mkdir(u"a?b#c%d ä"_qs);
+    const QString sub = folder.filePath(u"a?b#c%d ä"_qs);
+    const QString path = write_test_book(sub);
+    auto db = OpenDatabase(path, false, true, u"MS Access;PWD=irrelevant;"_qs);
+    EXPECT_EQ(db->path(), path);
+    EXPECT_EQ(db->OpenRecordset(u"QOV"_qs)->RecordCount(), 5);
+}

@@ -1,0 +1,98 @@
+#include "database.h"
+#include "saved_queries.h"
+#include "test_database_file.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SavedQueries : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    QTemporaryDir folder;
+};
+
+// "book1:chapter1:verse1" of every row, by date.
+QStringList first_references(Database& db)
+{
+    QStringList refs;
+    for (auto rs = db.OpenRecordset(u"select * from vw1qov order by datum"_qs); !rs->Eof(); rs->MoveNext())
+        refs << QStringLiteral("%1:%2:%3")
+                    .arg(rs->Fields(u"book1"_qs).toString(), rs->Fields(u"chapter1"_qs).toString(),
+                         rs->Fields(u"verse1"_qs).toString());
+    return refs;
+}
+
+} // namespace
+
+TEST_F(SavedQueries, Vw1qovReadsTheFirstReferenceOfEveryKeyForm)
+{
+    auto db = OpenDatabase(write_test_book(folder.path()));
+    EXPECT_EQ(first_references(*db),
+              QStringList({u"43:3:16"_qs, u"1:2:4"_qs, u"19:23:1"_qs, u"5:6:7"_qs, u"::"_qs}));
+    // Numbers, not texts: book 5 comes before book 19.
+    QStringList bible_order;
+    for (auto rs = db->OpenRecordset(u"select * from vw1qov order by book1,chapter1,verse1"_qs); !rs->Eof();
+         rs->MoveNext())
+        bible_order << rs->Fields(u"bcv1"_qs).toString();
+    EXPECT_EQ(bible_order, QStringList({QString(), u"1_2,4-3,7"_qs, u"5_6_7;8_9_10"_qs, u"19_23_1/19_24_1"_qs,
+                                        u"43_3_16-18"_qs}));
+}
+
+TEST_F(SavedQueries, Vw1qovCarriesTheDevotionalAndItsAuthor)
+{
+    auto db = OpenDatabase(write_test_book(folder.path()));
+    auto rs = db->OpenRecordset(u"select * from vw1qov where aid=2 order by datum"_qs);
+    ASSERT_EQ(rs->RecordCount(), 2);
+    EXPECT_EQ(rs->Fields(u"datum"_qs), QVariant(QDateTime(QDate(2024, 1, 3), QTime(0, 0), Qt::UTC)));
+    EXPECT_EQ(rs->Fields(u"Bibelstelle"_qs), QVariant(u"Psalm 23,1; 24,1"_qs));
+    EXPECT_EQ(rs->Fields(u"thema"_qs), QVariant(u"Hirte"_qs));
+    EXPECT_EQ(rs->Fields(u"Text"_qs), QVariant(u"Der Herr ist mein Hirte"_qs));
+    EXPECT_EQ(rs->Fields(u"bereich"_qs), QVariant(qint64(1)));
+    EXPECT_EQ(rs->Fields(u"Vorname"_qs), QVariant(u"Bernd"_qs));
+    EXPECT_EQ(rs->Fields(u"nachname"_qs), QVariant(u"Bär"_qs));
+
+    auto orphan = db->OpenRecordset(u"select * from vw1qov where aid=3"_qs);
+    ASSERT_EQ(orphan->RecordCount(), 1) << "a devotional whose author is missing stays in the list";
+    EXPECT_FALSE(orphan->Fields(u"Vorname"_qs).isValid());
+    EXPECT_EQ(db->OpenRecordset(u"vw1qov"_qs)->RecordCount(), 5);
+}
+
+TEST_F(SavedQueries, ActiveAuthorsAreThoseWithADevotional)
+{
+    auto db = OpenDatabase(write_test_book(folder.path()));
+    QStringList names;
+    for (auto rs = db->OpenRecordset(u"select * from [VW1AutorenAktiv] order by Nachname, Vorname"_qs); !rs->Eof();
+         rs->MoveNext())
+        names << rs->Fields(u"aid"_qs).toString() + u' ' + rs->Fields(u"Nachname"_qs).toString();
+    EXPECT_EQ(names, QStringList({u"1 Alt"_qs, u"2 Bär"_qs}));
+}
+
+TEST_F(SavedQueries, StoredViewsWinAndStoreTheSameRows)
+{
+    const QString own = folder.filePath(u"own.sqlite"_qs);
+    write_sqlite_file(own, QString::fromUtf8(test_book_sql)
+                               + u"CREATE VIEW VW1QOV AS SELECT 'own' AS marker FROM QOV;"_qs);
+    EXPECT_EQ(OpenDatabase(own)->OpenRecordset(u"select * from vw1qov"_qs)->Fields(u"marker"_qs),
+              QVariant(u"own"_qs));
+
+    // The demo data stores the views with the layer's own definitions.
+    const QString stored = folder.filePath(u"stored.sqlite"_qs);
+    write_sqlite_file(stored, QString::fromUtf8(test_book_sql) + vw1qov_view_sql(false) + u';'
+                                  + vw1autorenaktiv_view_sql(false) + u';');
+    auto db = OpenDatabase(stored);
+    EXPECT_EQ(first_references(*db),
+              QStringList({u"43:3:16"_qs, u"1:2:4"_qs, u"19:23:1"_qs, u"5:6:7"_qs, u"::"_qs}));
+    EXPECT_EQ(db->OpenRecordset(u"VW1AutorenAktiv"_qs)->RecordCount(), 2);
+}
+
+TEST_F(SavedQueries, OnlyBookDatabasesGetThem)
+{
+    const QString bible = folder.filePath(u"bible.sqlite"_qs);
+    write_sqlite_file(bible, u"CREATE TABLE texte (book INTEGER, chapter INTEGER, verse INTEGER, Bible_Text TEXT);"_qs);
+    auto db = OpenDatabase(bible);
+    EXPECT_THROW(db->OpenRecordset(u"vw1qov"_qs), DatabaseError);
+    EXPECT_THROW(db->OpenRecordset(u"select * from VW1AutorenAktiv"_qs), DatabaseError);
+}
