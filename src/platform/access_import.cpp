@@ -1,0 +1,156 @@
+#include "access_import.h"
+
+#include "access_copy.h"
+#include "access_header.h"
+#include "access_isolation.h"
+#include "database.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <sqlite3.h>
+
+#include <sys/mman.h>
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+
+namespace {
+
+// Far more than any sound file needs (bible_big.mdb with 31,102 verses takes
+// a tenth of a second), short enough that a hanging import does not pass for
+// a hung program for long.
+constexpr std::chrono::seconds import_timeout{20};
+
+// libmdb reads the table catalog from page 2 without checking what it finds.
+constexpr qsizetype catalog_page = 2;
+constexpr std::uint8_t table_definition_page = 0x02;
+
+DatabaseError error_for(const QString& path, const QString& cause)
+{
+    return DatabaseError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), cause));
+}
+
+// What libmdb takes on trust before it reads anything: whole pages and a
+// table catalog where it looks for one. Empty when sound.
+QString structure_fault(QByteArrayView file, const AccessHeader& header)
+{
+    const qsizetype page_size = header.page_size;
+    if (file.size() % page_size != 0)
+        return QStringLiteral("damaged file: its size (%1 bytes) is not a whole number of %2-byte pages")
+            .arg(file.size())
+            .arg(page_size);
+    if (file.size() / page_size <= catalog_page)
+        return QStringLiteral("damaged file: it ends after %1 pages, before its table catalog")
+            .arg(file.size() / page_size);
+    if (page_type(file, header, catalog_page) != table_definition_page)
+        return QStringLiteral("damaged file: its table catalog is missing");
+    return {};
+}
+
+QString isolation_fault(const IsolationError& error)
+{
+    switch (error.kind()) {
+    case IsolationError::Kind::Failed:
+        return QString::fromStdString(error.what());
+    case IsolationError::Kind::Crashed:
+        return QStringLiteral("damaged file: the import crashed (%1)").arg(QString::fromStdString(error.what()));
+    case IsolationError::Kind::TimedOut:
+        break;
+    }
+    return QStringLiteral("damaged file: the import timed out after %1 s").arg(import_timeout.count());
+}
+
+struct SqliteFree {
+    void operator()(void* memory) const { sqlite3_free(memory); }
+};
+struct DatabaseCloser {
+    void operator()(sqlite3* db) const { sqlite3_close(db); }
+};
+
+// The child process copies the tables and hands back the finished database
+// as one block of memory: libmdb may crash or loop on a damaged file. The file
+// is mapped copy-on-write, so the child decodes encoded pages in place
+// without touching the parent's view of it.
+sqlite3* copied_database(std::span<std::uint8_t> file, const AccessHeader& header)
+{
+    const AccessFormat format = header.format;
+    const std::uint32_t database_key = header.database_key;
+    std::unique_ptr<unsigned char, SqliteFree> image;
+    const std::size_t size = run_isolated(
+        [file, format, database_key] {
+            decode_pages(file, format, database_key);
+            sqlite3* db = copy_access_tables(file);
+            sqlite3_int64 image_size = 0;
+            const unsigned char* image = sqlite3_serialize(db, "main", &image_size, SQLITE_SERIALIZE_NOCOPY);
+            // A file without user tables gives an empty database: no image.
+            if (!image && image_size > 0)
+                throw std::runtime_error("cannot hand over the copied database");
+            return std::span(reinterpret_cast<const char*>(image), static_cast<std::size_t>(image_size));
+        },
+        [&image](std::size_t size) {
+            image.reset(static_cast<unsigned char*>(sqlite3_malloc64(size)));
+            // Populating the block at once spares a page fault per page.
+            if (image)
+                madvise(image.get(), size, MADV_POPULATE_WRITE);
+            return reinterpret_cast<char*>(image.get());
+        },
+        import_timeout);
+
+    sqlite3* raw_db = nullptr;
+    const int opened = sqlite3_open(":memory:", &raw_db);
+    std::unique_ptr<sqlite3, DatabaseCloser> db(raw_db);
+    if (opened != SQLITE_OK
+        || sqlite3_deserialize(db.get(), "main", image.release(), static_cast<sqlite3_int64>(size),
+                               static_cast<sqlite3_int64>(size),
+                               SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE)
+               != SQLITE_OK)
+        return nullptr;
+    return db.release();
+}
+
+}  // namespace
+
+sqlite3* import_access_database(const QString& path, const QString& connect)
+{
+    QFile input(path);
+    if (!input.open(QIODevice::ReadOnly))
+        throw error_for(path, QStringLiteral("cannot read the file: %1").arg(input.errorString()));
+    // Mapped, not read: the parent looks at the first pages only, the child
+    // reads the rest.
+    const qint64 size = input.size();
+    uchar* mapped = size > 0 ? input.map(0, size, QFileDevice::MapPrivateOption) : nullptr;
+    QByteArray contents;
+    if (!mapped && size > 0) {
+        contents = input.readAll();
+        if (input.error() != QFileDevice::NoError)
+            throw error_for(path, QStringLiteral("cannot read the file: %1").arg(input.errorString()));
+    }
+    const std::span<std::uint8_t> file = mapped
+        ? std::span(mapped, static_cast<std::size_t>(size))
+        : std::span(reinterpret_cast<std::uint8_t*>(contents.data()), static_cast<std::size_t>(contents.size()));
+    const QByteArrayView view(file.data(), static_cast<qsizetype>(file.size()));
+
+    const AccessHeader header = read_access_header(view);
+    if (header.format == AccessFormat::NotAccess)
+        throw error_for(path, QStringLiteral("not an Access (Jet) database file"));
+    if (header.format == AccessFormat::Ace)
+        throw error_for(path, QStringLiteral("unsupported format: Access 2007 and later (.accdb) files "
+                                             "cannot be read; save the database as an Access "
+                                             "2000-2003 file (.mdb)"));
+    if (!header.password.isEmpty() && header.password != connect_password(connect))
+        throw error_for(path, QStringLiteral("not a valid password"));
+    if (const QString fault = structure_fault(view, header); !fault.isEmpty())
+        throw error_for(path, fault);
+
+    sqlite3* db = nullptr;
+    try {
+        db = copied_database(file, header);
+    } catch (const IsolationError& error) {
+        throw error_for(path, isolation_fault(error));
+    }
+    if (!db)
+        throw error_for(path, QStringLiteral("cannot load the copied database into memory"));
+    return db;
+}

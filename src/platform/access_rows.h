@@ -1,0 +1,16 @@
+#pragma once
+// Copying the rows of one Access table into SQLite, value by value, in the
+// forms copy_access_tables describes. Plain C++: this runs in the import's
+// child process.
+
+#include <cstdint>
+#include <span>
+
+struct S_MdbTableDef;
+struct sqlite3_stmt;
+
+// Inserts every live row of `table` (opened through libmdb, columns read) with
+// `insert`, an "INSERT INTO ... VALUES (?, ...)" with one parameter per column.
+// Long values are looked up in `file`, the whole file with plain pages.
+// Throws std::runtime_error with the cause.
+void copy_access_rows(S_MdbTableDef* table, sqlite3_stmt* insert, std::span<const std::uint8_t> file);
