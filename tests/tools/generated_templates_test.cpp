@@ -1,0 +1,172 @@
+// The page templates copied into the program folder: markers, placeholders,
+// link forms, pictures, and how the pages come out in Qt's rich text.
+
+#include "sqlite_rows.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString read_template(const QString& name)
+{
+    QFile file(QStringLiteral(SELUNAR_DATA_DIR "qovfiles/") + name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "cannot read " << name.toStdString();
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    const QString text = QString::fromUtf8(bytes);
+    EXPECT_EQ(text.toUtf8(), bytes) << name.toStdString() << " is not UTF-8";
+    return text;
+}
+
+// The text between the first `from` and the next `to`.
+QString between(const QString& text, const QString& from, const QString& to)
+{
+    const qsizetype start = text.indexOf(from);
+    const qsizetype end = text.indexOf(to, start + from.size());
+    if (start < 0 || end < 0)
+        return {};
+    return text.mid(start + from.size(), end - start - from.size());
+}
+
+// Every anchor name the document gives a fragment of its text.
+QStringList anchor_names(const QTextDocument& document)
+{
+    QStringList names;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            names << it.fragment().charFormat().anchorNames();
+    return names;
+}
+
+// A word between two "#"; colours such as #fbf8f1 are none.
+const QRegularExpression placeholder("#[A-Za-z]+#");
+
+class GeneratedTemplates : public testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "demodata_tests";
+        static char* argv[] = {name, nullptr};
+        if (!QGuiApplication::instance())
+            new QGuiApplication(argc, argv);
+    }
+};
+
+TEST_F(GeneratedTemplates, AllSixAreThereAndEqualTheShippedFiles)
+{
+    for (const char* name : {"qovtemp.htm", "qovliste.htm", "bibelliste.htm", "bibel.htm", "hilfe.htm", "impressum.htm"}) {
+        QFile shipped(QStringLiteral(SELUNAR_TEMPLATE_DIR "/") + name);
+        QFile copied(QStringLiteral(SELUNAR_DATA_DIR "qovfiles/") + name);
+        ASSERT_TRUE(shipped.open(QIODevice::ReadOnly)) << name;
+        ASSERT_TRUE(copied.open(QIODevice::ReadOnly)) << name;
+        EXPECT_EQ(shipped.readAll(), copied.readAll()) << name;
+    }
+}
+
+TEST_F(GeneratedTemplates, DayPageHoldsEveryPlaceholderAndOneBibleLinkBlock)
+{
+    const QString page = read_template("qovtemp.htm");
+    for (const char* p : {"#Datum#", "#Feiertag#", "#Leitvers#", "#Bibelstelle#", "#Bild#", "#Thema#", "#Text#",
+                          "#Frage#", "#Tipp#", "#Bibellese#", "#Autor#"})
+        EXPECT_TRUE(page.contains(p)) << p;
+    EXPECT_EQ(page.count("#BibelStart#"), 1);
+    EXPECT_EQ(page.count("#BibelEnd#"), 1);
+    const QString block = between(page, "#BibelStart#", "#BibelEnd#");
+    EXPECT_TRUE(block.contains("href=\"BIBLE|#bcv#|\"")) << block.toStdString();
+    EXPECT_TRUE(block.contains(QRegularExpression(">\\s*#Bibelst#\\s*</a>"))) << block.toStdString();
+    EXPECT_TRUE(page.contains("src=\"../qov_pics/#Bild#\""));
+    // The placeholders outside the block are filled by the page, not the block.
+    EXPECT_FALSE(block.contains("#Bibelstelle#"));
+}
+
+TEST_F(GeneratedTemplates, ListTemplatesHaveHeadRowAndTail)
+{
+    const QString list = read_template("qovliste.htm");
+    ASSERT_EQ(list.count("<!--X-->"), 2);
+    const QString row = between(list, "<!--X-->", "<!--X-->");
+    EXPECT_EQ(row.count("<td"), 6) << "the notice row spans one cell and five";
+    EXPECT_TRUE(row.contains("href=\"GOTO#Datum#\""));
+    for (const char* p : {"#Bereich#", "#Bibelstelle#", "#Thema#", "#Autor#"})
+        EXPECT_TRUE(row.contains(p)) << p;
+    EXPECT_GE(QString(row).remove("GOTO#Datum#").count("#Datum#"), 1);
+
+    const QString bible_list = read_template("bibelliste.htm");
+    ASSERT_EQ(bible_list.count("<!--X-->"), 2);
+    const QString bible_row = between(bible_list, "<!--X-->", "<!--X-->");
+    EXPECT_TRUE(bible_row.contains("href=\"BIBLE|#bcv#|\""));
+    EXPECT_TRUE(bible_row.contains("#Bibelstelle#"));
+    EXPECT_TRUE(bible_row.contains("#Vers#"));
+}
+
+TEST_F(GeneratedTemplates, ChapterPageGivesEveryVerseItsAnchor)
+{
+    const QString chapter = read_template("bibel.htm");
+    EXPECT_TRUE(chapter.contains("#Buch#"));
+    EXPECT_TRUE(chapter.contains("#Kapitel#"));
+    ASSERT_EQ(chapter.count("#VersStart#"), 1);
+    ASSERT_EQ(chapter.count("#VersEnd#"), 1);
+    const QString verse = between(chapter, "#VersStart#", "#VersEnd#");
+    EXPECT_TRUE(verse.contains("<a name=\"v#Versnr#\"></a>"));
+    EXPECT_TRUE(verse.contains("#Vers#"));
+
+    // Filled the way the chapter page fills it, Qt's rich text must know the
+    // anchors, or the view cannot scroll to a verse.
+    QString rows;
+    for (int v = 1; v <= 3; ++v)
+        rows += QString(verse).replace("#Versnr#", QString::number(v)).replace("#Vers#", "Text " + QString::number(v));
+    QString page = chapter.left(chapter.indexOf("#VersStart#")) + rows
+                   + chapter.mid(chapter.indexOf("#VersEnd#") + QString("#VersEnd#").size());
+    page.replace("#Buch#", "Psalm").replace("#Kapitel#", "23");
+    QTextDocument document;
+    document.setHtml(page);
+    const QStringList anchors = anchor_names(document);
+    for (const char* name : {"v1", "v2", "v3"})
+        EXPECT_TRUE(anchors.contains(name)) << name << " in " << anchors.join(',').toStdString();
+    EXPECT_TRUE(document.toPlainText().contains("Psalm 23"));
+}
+
+TEST_F(GeneratedTemplates, EveryPictureTheTemplatesNameExists)
+{
+    static const QRegularExpression picture("\\.\\./qov_pics/([^\"#]+)\"");
+    int pictures = 0;
+    for (const char* name : {"qovtemp.htm", "qovliste.htm", "bibelliste.htm", "bibel.htm", "hilfe.htm", "impressum.htm"}) {
+        const QString page = read_template(name);
+        for (auto it = picture.globalMatch(page); it.hasNext(); ++pictures) {
+            const QString file = it.next().captured(1);
+            EXPECT_TRUE(QFileInfo::exists(QStringLiteral(SELUNAR_DATA_DIR "qov_pics/") + file))
+                << name << ": " << file.toStdString();
+        }
+        EXPECT_FALSE(page.contains("<script", Qt::CaseInsensitive)) << name;
+    }
+    EXPECT_GE(pictures, 3);
+}
+
+TEST_F(GeneratedTemplates, HelpExplainsEveryButtonAndSearch)
+{
+    const QString help = read_template("hilfe.htm");
+    for (const char* tip : {"vorheriger Tag", "nächster Tag", "heute", "Suche", "Impressum", "Hilfe", "Bibel",
+                            "Selunar", "vorheriges Buch", "nächstes Buch", "vorheriges Kapitel", "nächstes Kapitel",
+                            "Volltext", "Bibelstelle", "Bereich", "Autor", "Datum"})
+        EXPECT_TRUE(help.contains(QString::fromUtf8(tip))) << tip;
+    EXPECT_FALSE(help.contains(placeholder)) << "help is shown unfilled";
+}
+
+TEST_F(GeneratedTemplates, ImprintNamesTheProgramAndTheSources)
+{
+    const QString imprint = read_template("impressum.htm");
+    for (const char* text : {"Selunar 2024", "World English Bible", "public domain", "gemeinfrei"})
+        EXPECT_TRUE(imprint.contains(text)) << text;
+    EXPECT_FALSE(imprint.contains(placeholder)) << "the imprint is shown unfilled";
+}
+
+} // namespace

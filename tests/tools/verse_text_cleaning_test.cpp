@@ -1,0 +1,87 @@
+// Turning a raw OSIS verse entry into plain verse text: the cut elements must
+// neither glue words together nor leave blanks before punctuation. The plain
+// rendering itself is SWORD's; these cases feed the cut entry straight in, as
+// the entries below hold no other markup.
+
+#include "sword_bible.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::optional<QString> clean(const std::string& raw)
+{
+    return finish_verse_text(QString::fromStdString(cut_non_verse_elements(raw)));
+}
+
+TEST(VerseTextCleaning, FootnoteBetweenTwoWordsBecomesOneBlank)
+{
+    EXPECT_EQ(clean("In the beginning, God<note placement=\"foot\"><reference>1:1 </reference>The "
+                    "Hebrew word rendered \xE2\x80\x9CGod\xE2\x80\x9D is Elohim.</note>created the "
+                    "heavens."),
+              "In the beginning, God created the heavens.");
+    EXPECT_EQ(clean("his only born<note>The phrase</note>Son, that"), "his only born Son, that");
+}
+
+TEST(VerseTextCleaning, FootnoteAfterPunctuationBeforeAWordKeepsTheWordsApart)
+{
+    EXPECT_EQ(clean("the Lord Jesus Christ:<note>x</note>Grace to you"),
+              "the Lord Jesus Christ: Grace to you");
+    EXPECT_EQ(clean("mercy, and not sacrifice,\xE2\x80\x99<note>x</note>for I came"),
+              "mercy, and not sacrifice,\xE2\x80\x99 for I came");
+    EXPECT_EQ(clean("he said<note>x</note>\xE2\x80\x9C" "Come"), "he said \xE2\x80\x9C" "Come");
+}
+
+TEST(VerseTextCleaning, FootnoteBeforePunctuationOrAtTheEdgesLeavesNoBlank)
+{
+    EXPECT_EQ(clean("twenty gerahs<note>x</note>); half a shekel"), "twenty gerahs); half a shekel");
+    EXPECT_EQ(clean("incomprehensible<note>x</note>?\xE2\x80\x9D"), "incomprehensible?\xE2\x80\x9D");
+    EXPECT_EQ(clean("<note>x</note>Who can find a worthy woman?<note>y</note>"),
+              "Who can find a worthy woman?");
+}
+
+TEST(VerseTextCleaning, FootnotesWithMarkupInsideAndSelfClosedFootnotesGoWhole)
+{
+    EXPECT_EQ(clean("He said<note type=\"x\"><reference>8:37 </reference>TR adds <rdg "
+                    "type=\"alternate\">Philip said, \xE2\x80\x9CIf you believe.\xE2\x80\x9D</rdg>"
+                    "</note> yes."),
+              "He said yes.");
+    EXPECT_EQ(clean("one<note n=\"a\"/>two"), "one two");
+}
+
+TEST(VerseTextCleaning, PsalmTitlesAndSpeakerLabelsAreNotVerseText)
+{
+    EXPECT_EQ(clean("<title canonical=\"true\" type=\"psalm\">A Psalm by David.</title> Yahweh is my "
+                    "shepherd;"),
+              "Yahweh is my shepherd;");
+    EXPECT_EQ(clean("that we may gaze at you.<speaker>Lover</speaker>Why do you desire"),
+              "that we may gaze at you. Why do you desire");
+}
+
+TEST(VerseTextCleaning, WhatFollowsTheEndOfTheChapterIsDropped)
+{
+    EXPECT_EQ(clean("be with all the saints. Amen.  <chapter eID=\"Rev.22\"/> <div type=\"glossary\"/> "
+                    "The following words used in the World English Bible"),
+              "be with all the saints. Amen.");
+    EXPECT_EQ(cut_non_verse_elements("<chapter osisID=\"Ps.1\" sID=\"Ps.1\"/>Blessed is the man"),
+              "<chapter osisID=\"Ps.1\" sID=\"Ps.1\"/>Blessed is the man");
+}
+
+TEST(VerseTextCleaning, PoetryLinesAndRunsOfBlanksBecomeSingleBlanks)
+{
+    EXPECT_EQ(finish_verse_text("  Yahweh is my shepherd;\nI shall lack nothing. \n\n"),
+              "Yahweh is my shepherd; I shall lack nothing.");
+}
+
+TEST(VerseTextCleaning, AVerseWithoutTextHasNoValue)
+{
+    EXPECT_EQ(clean("<note>TR adds a verse.</note>"), std::nullopt);
+    EXPECT_EQ(clean("   "), std::nullopt);
+}
+
+TEST(VerseTextCleaning, ElementNamesMatchWholly)
+{
+    EXPECT_EQ(clean("a <notebook>b</notebook> c"), "a <notebook>b</notebook> c");
+}
+
+} // namespace

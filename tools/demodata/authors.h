@@ -1,0 +1,18 @@
+#pragma once
+// The authors of the demo book, named after persons of the Bible (a given
+// name with a place or a father), and how many devotionals each writes.
+
+#include <QString>
+#include <QVariant>
+
+#include <vector>
+
+struct Author {
+    int aid;
+    QVariant vorname;  // text, empty text, or Null
+    QString nachname;
+    int days;          // devotionals in the year; 0 for one author
+};
+
+// Their days add up to 366.
+const std::vector<Author>& authors();

@@ -1,0 +1,32 @@
+#pragma once
+// The devotional of every day of the demo year, ready for table "QOV".
+
+#include "bible_text.h"
+
+#include <QDate>
+#include <QString>
+#include <QVariant>
+
+#include <vector>
+
+inline constexpr int book_year = 2024;
+
+struct DayRow {
+    QDate datum;
+    QVariant feiertag;  // the holiday's name, or Null
+    QString leitvers;   // verse texts joined by "\r\n"
+    QString bibelstelle;
+    QString bcv1;
+    QString thema;
+    QString text;
+    QString frage;
+    QString tipp;
+    QString bibellese;
+    QString bcv2;
+    int bereich = 0;
+    int aid = 0;
+};
+
+// One row per day of `book_year`, in date order. The same Bible gives the
+// same rows on every run.
+std::vector<DayRow> compose_book(const BibleText& bible);

@@ -1,0 +1,11 @@
+#pragma once
+// Writes the complete demo data into a program folder.
+
+#include <QString>
+
+// Writes into `program_folder` (created if missing): "elberfelderbibel.mdb"
+// from the SWORD module, "qov.mdb" with the composed book, "qovfiles/" with
+// every file of `template_folder`, and "qov_pics/" with the drawn pictures.
+// Databases are written under a temporary name and renamed when complete.
+// Throws std::runtime_error (or a subclass) naming what failed.
+void write_demo_data(const QString& program_folder, const QString& template_folder);

@@ -1,0 +1,23 @@
+#pragma once
+// Composes the German texts of one devotional from its area's building
+// blocks and a few general ones.
+
+#include "topic_areas.h"
+
+#include <QDate>
+#include <QString>
+
+struct DevotionalText {
+    QString thema;
+    QString text;  // two to four paragraphs joined by "\r\n"
+    QString frage;
+    QString tipp;
+};
+
+// `area_day` counts the earlier days of the year in the same area (0 for the
+// area's first day), so consecutive days of an area vary their blocks;
+// `guiding_reference` is the German text of the day's first guiding
+// reference, which the text mentions. The rare words of rare_words.h enter
+// on their dates only.
+DevotionalText compose_devotional(const TopicArea& area, int area_day, QDate date,
+                                  const QString& guiding_reference);

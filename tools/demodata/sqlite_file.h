@@ -1,0 +1,51 @@
+#pragma once
+// A small writer for fresh SQLite files: runs statements and inserts rows with
+// bound values, throwing on the first failure.
+
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+
+#include <stdexcept>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+class SqliteError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class SqliteFile {
+public:
+    // Creates the file at `path`, replacing any file of that name.
+    explicit SqliteFile(const QString& path);
+    ~SqliteFile();
+    SqliteFile(const SqliteFile&) = delete;
+    SqliteFile& operator=(const SqliteFile&) = delete;
+
+    void exec(const QString& sql);
+
+    // A prepared statement whose parameters are bound from QVariants: Null
+    // (invalid) binds NULL, integers bind INTEGER, everything else TEXT.
+    class Statement {
+    public:
+        Statement(SqliteFile& file, const QString& sql);
+        ~Statement();
+        Statement(const Statement&) = delete;
+        Statement& operator=(const Statement&) = delete;
+        void run(const QVariantList& values);
+
+    private:
+        SqliteFile& file_;
+        sqlite3_stmt* stmt_ = nullptr;
+    };
+
+    // Finishes the file: nothing is pending afterwards.
+    void close();
+
+private:
+    [[noreturn]] void fail(const QString& what) const;
+    QString path_;
+    sqlite3* db_ = nullptr;
+};

@@ -1,0 +1,141 @@
+#include "sword_bible.h"
+
+#include "bible_books.h"
+
+#include <swmgr.h>
+#include <swmodule.h>
+#include <versekey.h>
+
+#include <memory>
+
+namespace {
+
+// Where the element `name` begins at or after `pos` ("<name" followed by a
+// blank, "/" or ">"), or npos.
+std::size_t find_element(const std::string& raw, std::string_view name, std::size_t pos)
+{
+    const std::string open = "<" + std::string(name);
+    for (std::size_t at = raw.find(open, pos); at != std::string::npos; at = raw.find(open, at + 1)) {
+        const std::size_t after = at + open.size();
+        if (after < raw.size() && (raw[after] == ' ' || raw[after] == '/' || raw[after] == '>'))
+            return at;
+    }
+    return std::string::npos;
+}
+
+// `raw` with every `name` element, its content included, replaced by the marker.
+std::string cut_element(const std::string& raw, std::string_view name, const std::string& marker)
+{
+    const std::string close = "</" + std::string(name) + ">";
+    std::string out;
+    out.reserve(raw.size());
+    std::size_t pos = 0;
+    for (;;) {
+        const std::size_t start = find_element(raw, name, pos);
+        if (start == std::string::npos) {
+            out.append(raw, pos, std::string::npos);
+            return out;
+        }
+        out.append(raw, pos, start - pos);
+        out += marker;
+        const std::size_t tag_end = raw.find('>', start);
+        if (tag_end == std::string::npos)
+            return out;
+        if (raw[tag_end - 1] == '/') {
+            pos = tag_end + 1;
+            continue;
+        }
+        const std::size_t end = raw.find(close, tag_end);
+        if (end == std::string::npos)
+            return out;
+        pos = end + close.size();
+    }
+}
+
+// Where the chapter ends in `raw` (its closing milestone, <chapter eID=…/>),
+// or npos.
+std::size_t chapter_end(const std::string& raw)
+{
+    for (std::size_t at = find_element(raw, "chapter", 0); at != std::string::npos;
+         at = find_element(raw, "chapter", at + 1)) {
+        const std::size_t tag_end = raw.find('>', at);
+        if (tag_end != std::string::npos && raw.substr(at, tag_end - at).find("eID=") != std::string::npos)
+            return at;
+    }
+    return std::string::npos;
+}
+
+} // namespace
+
+std::string cut_non_verse_elements(const std::string& raw_osis)
+{
+    const std::string marker = QString(cut_marker).toStdString();
+    std::string text = raw_osis.substr(0, chapter_end(raw_osis));
+    for (std::string_view name : {"note", "title", "speaker"})
+        text = cut_element(text, name, marker);
+    return text;
+}
+
+namespace {
+
+// Characters that may begin the word after a cut element; an element before
+// them sat between two words.
+bool begins_word(QChar c)
+{
+    return c.isLetterOrNumber() || c == QChar(0x201C) || c == QChar(0x2018);
+}
+
+} // namespace
+
+std::optional<QString> finish_verse_text(const QString& rendered)
+{
+    QString joined;
+    joined.reserve(rendered.size());
+    for (qsizetype i = 0; i < rendered.size(); ++i) {
+        const QChar c = rendered[i];
+        if (c != cut_marker) {
+            joined += c;
+            continue;
+        }
+        const bool after_word = !joined.isEmpty() && !joined.back().isSpace();
+        const bool before_word = i + 1 < rendered.size() && begins_word(rendered[i + 1]);
+        if (after_word && before_word)
+            joined += u' ';
+    }
+    QString text = joined.simplified();
+    if (text.isEmpty())
+        return std::nullopt;
+    return text;
+}
+
+BibleText read_sword_bible(const char* module_name)
+{
+    sword::SWMgr manager;
+    sword::SWModule* module = manager.getModule(module_name);
+    if (!module)
+        throw BibleSourceError(std::string("SWORD module ") + module_name
+                               + " is not installed (Debian package sword-text-web)");
+    std::unique_ptr<sword::VerseKey> key(static_cast<sword::VerseKey*>(module->createKey()));
+    std::vector<Verse> verses;
+    verses.reserve(31104);
+    for (char testament = 1; testament <= key->getTestamentMax(); ++testament) {
+        key->setTestament(testament);
+        for (char b = 1; b <= key->getBookMax(); ++b) {
+            key->setBook(b);
+            const int book = book_number_of_osis(key->getOSISBookName());
+            if (book == 0)
+                continue;
+            for (int chapter = 1; chapter <= key->getChapterMax(); ++chapter) {
+                key->setChapter(chapter);
+                for (int verse = 1; verse <= key->getVerseMax(); ++verse) {
+                    key->setVerse(verse);
+                    module->setKey(*key);
+                    const std::string marked = cut_non_verse_elements(module->getRawEntry());
+                    const QString rendered = QString::fromUtf8(module->stripText(marked.c_str()));
+                    verses.push_back({book, chapter, verse, finish_verse_text(rendered)});
+                }
+            }
+        }
+    }
+    return BibleText(std::move(verses));
+}

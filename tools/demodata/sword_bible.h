@@ -1,0 +1,39 @@
+#pragma once
+// Reads the World English Bible from an installed SWORD module into plain
+// verse texts: no markup, footnotes, titles and speaker labels removed without
+// gluing the words around them together, poetry lines joined into one line.
+
+#include "bible_text.h"
+
+#include <QString>
+
+#include <stdexcept>
+#include <string>
+
+class BibleSourceError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The verses of the 66 books of the module `module_name` (books found by their
+// OSIS names, the module's other books skipped). Throws BibleSourceError when
+// the module is not installed.
+BibleText read_sword_bible(const char* module_name);
+
+// Stands where an element was cut out of a raw OSIS entry, until the
+// rendered text shows what surrounds it. A private-use character, which no
+// Bible text holds and which the plain-text rendering passes through.
+inline const QChar cut_marker(0xE000);
+
+// The raw OSIS entry with every element that is not verse text replaced by
+// the cut marker (in UTF-8), its content included: footnotes (<note>), psalm
+// titles and headings (<title>) and the speaker labels of the Song of Songs
+// (<speaker>); self-closed forms too.
+std::string cut_non_verse_elements(const std::string& raw_osis);
+
+// The final verse text from the plain rendering of a cut entry: a marker
+// becomes a blank where it stood between a word (or its closing punctuation)
+// and the next word, and vanishes elsewhere; every run of white space, line
+// breaks included, becomes one blank; leading and trailing blanks go. No value
+// when nothing remains.
+std::optional<QString> finish_verse_text(const QString& rendered);
