@@ -171,10 +171,7 @@ sqlite3* copy_access_tables(std::span<std::uint8_t> file)
     sqlite3* raw_db = nullptr;
     const int opened = sqlite3_open(":memory:", &raw_db);
     std::unique_ptr<sqlite3, DatabaseCloser> db(raw_db);
-    if (opened != SQLITE_OK
-        || sqlite3_deserialize(db.get(), "main", nullptr, 0, 0,
-                               SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE)
-               != SQLITE_OK)
+    if (opened != SQLITE_OK)
         throw std::runtime_error("cannot create the in-memory database");
     execute(db.get(), "PRAGMA journal_mode=OFF");
     execute(db.get(), "BEGIN");

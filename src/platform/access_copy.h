@@ -19,7 +19,5 @@ struct sqlite3;
 // REAL; date/time gives DATETIME holding ISO text (the stored number when it
 // is no valid date); OLE, binary and unknown types give BLOB. Null stays
 // distinct from empty text, memo values are copied whole. Throws
-// std::runtime_error with the cause. The database lives in one block of
-// memory, which sqlite3_serialize with SQLITE_SERIALIZE_NOCOPY hands out
-// without copying it.
+// std::runtime_error with the cause.
 sqlite3* copy_access_tables(std::span<std::uint8_t> file);

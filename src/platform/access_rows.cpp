@@ -19,10 +19,8 @@ namespace {
 
 constexpr int offset_mask = 0x1FFF;
 constexpr int deleted_row_flag = 0x4000;
-// UTF-8 needs at most three bytes for each byte of stored text (compressed
-// Jet4 text, Jet3 code-page text), plus room for the terminating zero.
-constexpr std::size_t utf8_bytes_per_stored_byte = 3;
-constexpr std::size_t text_slack = 16;
+// UTF-8 needs at most three bytes for a character of a Windows code page.
+constexpr std::size_t utf8_bytes_per_code_page_byte = 3;
 
 MdbColumn* column_at(MdbTableDef* table, unsigned index)
 {
@@ -43,7 +41,7 @@ public:
     RowCopier(MdbTableDef* table, sqlite3_stmt* insert, std::span<const std::uint8_t> file)
         : mdb_(table->entry->mdb), table_(table), insert_(insert), file_(file),
           layout_{static_cast<int>(mdb_->fmt->pg_size), mdb_->fmt->row_count_offset},
-          fields_(table->num_cols), texts_(table->num_cols)
+          jet3_(mdb_->f->jet_version == MDB_VER_JET3), fields_(table->num_cols), texts_(table->num_cols)
     {
     }
 
@@ -94,15 +92,19 @@ private:
         return long_value_bytes(field_bytes(field, 0), file_, layout_, scratch_);
     }
 
-    // Decodes stored text (Jet4: UCS-2, maybe compressed; Jet3: the file's
-    // code page) into the column's text buffer, which stays bound until the
-    // row is inserted.
+    // Decodes stored text (Jet4: UTF-16, maybe compressed; Jet3: the file's
+    // code page, through libmdb) into the column's text buffer, which stays
+    // bound until the row is inserted.
     void bind_text(int column, std::string_view stored)
     {
         std::string& text = texts_[column];
-        text.resize(stored.size() * utf8_bytes_per_stored_byte + text_slack);
-        const int length = mdb_unicode2ascii(mdb_, stored.data(), stored.size(), text.data(), text.size());
-        text.resize(static_cast<std::size_t>(std::max(length, 0)));
+        if (jet3_) {
+            text.resize(stored.size() * utf8_bytes_per_code_page_byte + 1);
+            const int length = mdb_unicode2ascii(mdb_, stored.data(), stored.size(), text.data(), text.size());
+            text.resize(static_cast<std::size_t>(std::max(length, 0)));
+        } else {
+            jet4_text_to_utf8(stored, text);
+        }
         sqlite3_bind_text64(insert_, column + 1, text.data(), text.size(), SQLITE_STATIC, SQLITE_UTF8);
     }
 
@@ -198,6 +200,7 @@ private:
     sqlite3_stmt* insert_;
     std::span<const std::uint8_t> file_;
     PageLayout layout_;
+    bool jet3_;
     std::vector<MdbField> fields_;
     std::vector<std::string> texts_;
     std::string scratch_;

@@ -49,3 +49,101 @@ double single_as_double(float value)
     std::from_chars(text, written.ptr, result);
     return result;
 }
+
+namespace {
+
+// Writes `code` as UTF-8 at `out` and returns the end.
+char* put_utf8(char32_t code, char* out)
+{
+    if (code < 0x80) {
+        *out++ = char(code);
+    } else if (code < 0x800) {
+        *out++ = char(0xC0 | (code >> 6));
+        *out++ = char(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        *out++ = char(0xE0 | (code >> 12));
+        *out++ = char(0x80 | ((code >> 6) & 0x3F));
+        *out++ = char(0x80 | (code & 0x3F));
+    } else {
+        *out++ = char(0xF0 | (code >> 18));
+        *out++ = char(0x80 | ((code >> 12) & 0x3F));
+        *out++ = char(0x80 | ((code >> 6) & 0x3F));
+        *out++ = char(0x80 | (code & 0x3F));
+    }
+    return out;
+}
+
+bool is_high_surrogate(char16_t unit)
+{
+    return unit >= 0xD800 && unit < 0xDC00;
+}
+
+bool is_low_surrogate(char16_t unit)
+{
+    return unit >= 0xDC00 && unit < 0xE000;
+}
+
+// UTF-16 units to UTF-8, pairing surrogates.
+class Utf8Writer {
+public:
+    explicit Utf8Writer(char* out) : out_(out) {}
+
+    void unit(char16_t unit)
+    {
+        if (pending_) {
+            if (is_low_surrogate(unit)) {
+                out_ = put_utf8(0x10000 + ((char32_t(pending_) - 0xD800) << 10) + (unit - 0xDC00), out_);
+                pending_ = 0;
+                return;
+            }
+            out_ = put_utf8(0xFFFD, out_);
+            pending_ = 0;
+        }
+        if (is_high_surrogate(unit))
+            pending_ = unit;
+        else
+            out_ = put_utf8(is_low_surrogate(unit) ? 0xFFFD : unit, out_);
+    }
+
+    char* finish()
+    {
+        if (pending_)
+            out_ = put_utf8(0xFFFD, out_);
+        return out_;
+    }
+
+private:
+    char* out_;
+    char16_t pending_ = 0;
+};
+
+}  // namespace
+
+void jet4_text_to_utf8(std::string_view stored, std::string& text)
+{
+    // A stored byte never needs more than two bytes of UTF-8.
+    text.resize(stored.size() * 2);
+    Utf8Writer writer(text.data());
+    const auto byte = [&stored](std::size_t i) { return static_cast<unsigned char>(stored[i]); };
+    if (stored.size() >= 2 && byte(0) == 0xFF && byte(1) == 0xFE) {
+        bool compressed = true;
+        for (std::size_t i = 2; i < stored.size();) {
+            if (byte(i) == 0) {
+                compressed = !compressed;
+                ++i;
+            } else if (compressed) {
+                writer.unit(byte(i));
+                ++i;
+            } else if (i + 1 < stored.size()) {
+                writer.unit(char16_t(byte(i) | (byte(i + 1) << 8)));
+                i += 2;
+            } else {
+                break;
+            }
+        }
+    } else {
+        for (std::size_t i = 0; i + 1 < stored.size(); i += 2)
+            writer.unit(char16_t(byte(i) | (byte(i + 1) << 8)));
+    }
+    text.resize(static_cast<std::size_t>(writer.finish() - text.data()));
+}

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 // An Access date/time value (days since 1899-12-30; for dates before that the
 // whole days count backwards while the fraction is still the time of day) as
@@ -15,3 +16,10 @@ std::optional<std::string> access_date_text(double days);
 // A single-precision value as the double of its shortest decimal form, so
 // that 0.1f reads back as 0.1 and not 0.100000001490116.
 double single_as_double(float value);
+
+// Text as Jet4 stores it, into `text` as UTF-8: UTF-16 little-endian, or,
+// when it begins with FF FE, "compressed": runs of one-byte characters
+// (U+0001 to U+00FF) and of two-byte ones, each zero byte switching from one
+// kind to the other, starting with one-byte characters. A lone surrogate
+// becomes U+FFFD; an odd last byte is dropped.
+void jet4_text_to_utf8(std::string_view stored, std::string& text);

@@ -53,3 +53,40 @@ TEST(SingleAsDouble, KeepsTheDecimalTheUserTyped)
     EXPECT_EQ(single_as_double(3.4028235e38f), 3.4028235e38);
     EXPECT_TRUE(std::isinf(single_as_double(std::numeric_limits<float>::infinity())));
 }
+
+namespace {
+
+std::string jet4_text(std::string_view stored)
+{
+    std::string text = "left over";
+    jet4_text_to_utf8(stored, text);
+    return text;
+}
+
+}  // namespace
+
+TEST(Jet4Text, ReadsUtf16LittleEndian)
+{
+    EXPECT_EQ(jet4_text(std::string_view("G\0\xFC\0\xDF\0e\0", 8)), "Güße");
+    EXPECT_EQ(jet4_text(std::string_view("\xAC\x20\x1E\x20\x1C\x20", 6)), "€„“");
+    EXPECT_EQ(jet4_text({}), "");
+    // An odd last byte is dropped.
+    EXPECT_EQ(jet4_text(std::string_view("a\0b", 3)), "a");
+}
+
+TEST(Jet4Text, ReadsCompressedRunsOfOneAndTwoByteCharacters)
+{
+    EXPECT_EQ(jet4_text(std::string_view("\xFF\xFE" "Fu\xDF", 5)), "Fuß");
+    // "Preis: " one-byte, then "€ " two-byte, then "5" one-byte again.
+    EXPECT_EQ(jet4_text(std::string_view("\xFF\xFE" "Preis: \0\xAC\x20 \0\0" "5", 16)), "Preis: € 5");
+    EXPECT_EQ(jet4_text(std::string_view("\xFF\xFE", 2)), "");
+    EXPECT_EQ(jet4_text(std::string_view("\xFF\xFE\0\xAC", 4)), "");
+}
+
+TEST(Jet4Text, PairsSurrogatesAndReplacesLoneOnes)
+{
+    EXPECT_EQ(jet4_text(std::string_view("\x3D\xD8\x4F\xDE", 4)), "\U0001F64F");
+    EXPECT_EQ(jet4_text(std::string_view("\x3D\xD8" "a\0", 4)), "\uFFFDa");
+    EXPECT_EQ(jet4_text(std::string_view("\x4F\xDE" "a\0", 4)), "\uFFFDa");
+    EXPECT_EQ(jet4_text(std::string_view("a\0\x3D\xD8", 4)), "a\uFFFD");
+}
