@@ -9,7 +9,8 @@ class Database;
 class Recordset;
 
 // The day page of `datum`: seeks the date in `rsQov` (a table cursor on
-// "QOV"; its index is set to "Datum") and fills a copy of `tplday` in this
+// "QOV" whose current index is "Datum", as start-up leaves it; setting an
+// index costs more than the whole page) and fills a copy of `tplday` in this
 // order: "#Datum#" (Montag, 1. Januar 2024), "#Feiertag#" ("<font size=3>" +
 // feiertag + "</font>"), "#Leitvers#" (line breaks as "<br>\r\n"),
 // "#Bibelstelle#" (links from Bibelstelle/bcv1 with `tplbibelst`), "#Bild#"

@@ -1,0 +1,119 @@
+#include "startup.h"
+
+#include "StdUtil.h"
+#include "dates.h"
+#include "page_templates.h"
+
+#include <QFileInfo>
+
+StartupError::StartupError(const QString& file, const QString& cause)
+    : std::runtime_error(QStringLiteral("%1: %2").arg(file, cause).toStdString())
+    , file_(file)
+    , cause_(cause)
+{
+}
+
+namespace {
+
+std::unique_ptr<Database> open_database(const QString& path, const QString& connect)
+{
+    if (!QFileInfo::exists(path))
+        throw StartupError(path, QStringLiteral("the database file does not exist"));
+    try {
+        return OpenDatabase(path, false, false, connect);
+    } catch (const DatabaseError& e) {
+        throw StartupError(path, QStringLiteral("the database cannot be opened: ") + e.message());
+    }
+}
+
+// Opens a table cursor, turning a failure into a StartupError on `path`.
+std::unique_ptr<Recordset> open_table(Database& db, const QString& path, const QString& table,
+                                      const QString& index = {})
+{
+    try {
+        std::unique_ptr<Recordset> rs = db.OpenRecordset(table);
+        if (!index.isEmpty())
+            rs->setIndex(index);
+        return rs;
+    } catch (const DatabaseError& e) {
+        throw StartupError(path, QStringLiteral("the table \"%1\" cannot be opened: %2").arg(table, e.message()));
+    }
+}
+
+QString read_template_or_fail(const QString& apppath, const QString& relative_path)
+{
+    try {
+        return read_template(apppath, relative_path);
+    } catch (const TextFileError& e) {
+        throw StartupError(e.path(), QStringLiteral("the template cannot be read: ") + QString::fromStdString(e.what()));
+    }
+}
+
+void read_templates(FormState& state)
+{
+    const DayTemplate day = cut_day_template(read_template_or_fail(state.apppath, QStringLiteral("qovfiles/qovtemp.htm")));
+    state.tplday = day.tplday;
+    state.tplbibelst = day.tplbibelst;
+    state.tplliste = read_template_or_fail(state.apppath, QStringLiteral("qovfiles/qovliste.htm"));
+    state.tplbibelliste = read_template_or_fail(state.apppath, QStringLiteral("qovfiles/bibelliste.htm"));
+    state.tpl_impressum = read_template_or_fail(state.apppath, QStringLiteral("qovfiles/impressum.htm"));
+    state.tplhilfe = read_template_or_fail(state.apppath, QStringLiteral("qovfiles/hilfe.htm"));
+    const ChapterTemplate chapter = cut_chapter_template(read_template_or_fail(state.apppath, QStringLiteral("qovfiles/bibel.htm")));
+    state.tplbibel = chapter.tplbibel;
+    state.tplvers = chapter.tplvers;
+}
+
+// The date of the current row of "QOV"; a row without a date cannot bound the year.
+QDate row_date(const Recordset& rsQov, const QString& path, const char* which)
+{
+    const QDate date = date_of(rsQov.Fields(QStringLiteral("datum")));
+    if (!date.isValid())
+        throw StartupError(path, QStringLiteral("the %1 row of table \"QOV\" has no date").arg(QString::fromLatin1(which)));
+    return date;
+}
+
+void read_year(FormState& state, const QString& path)
+{
+    try {
+        state.rsQov->setIndex(QStringLiteral("Datum"));
+        state.rsQov->MoveFirst();
+        if (state.rsQov->Eof())
+            throw StartupError(path, QStringLiteral("the table \"QOV\" is empty"));
+        state.firstdate = row_date(*state.rsQov, path, "first");
+        state.rsQov->MoveLast();
+        state.lastdate = row_date(*state.rsQov, path, "last");
+    } catch (const DatabaseError& e) {
+        throw StartupError(path, QStringLiteral("the dates of table \"QOV\" cannot be read: ") + e.message());
+    }
+}
+
+} // namespace
+
+void load_form_resources(FormState& state, const QString& apppath)
+{
+    state.suchmode = 1;
+    state.apppath = apppath.endsWith(u'/') ? apppath : apppath + u'/';
+
+    const QString qov_path = state.apppath + QStringLiteral("qov.mdb");
+    state.db = open_database(qov_path, {});
+    state.rsQov = open_table(*state.db, qov_path, QStringLiteral("QOV"));
+
+    const QString bible_path = state.apppath + QStringLiteral("elberfelderbibel.mdb");
+    state.bibeldb = open_database(bible_path, QStringLiteral("MS Access;PWD=Murb64#7;"));
+    state.rsTexte = open_table(*state.bibeldb, bible_path, QStringLiteral("texte"), QStringLiteral("book"));
+
+    read_templates(state);
+    read_year(state, qov_path);
+
+    state.hilitebcv.clear();
+    state.actbcv = QStringLiteral("1_1_0");
+
+    try {
+        state.lists = setcombo(*state.db);
+    } catch (const DatabaseError& e) {
+        throw StartupError(qov_path, QStringLiteral("the lookup lists cannot be read: ") + e.message());
+    }
+    state.bereiche = state.lists.bereiche;
+    state.buecher = state.lists.buecher;
+    state.navbusy = false;
+}

@@ -1,0 +1,67 @@
+#include "dates.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace {
+
+const QLocale& german()
+{
+    static const QLocale locale(QLocale::German, QLocale::Germany);
+    return locale;
+}
+
+} // namespace
+
+QString format_long_date(QDate date)
+{
+    return german().toString(date, QStringLiteral("dddd, d. MMMM yyyy"));
+}
+
+QString format_message_date(QDate date)
+{
+    return german().toString(date, QStringLiteral("dd. MMMM yyyy"));
+}
+
+QString format_list_date(QDate date)
+{
+    return german().toString(date, QStringLiteral("dd.MM.yy"));
+}
+
+QString format_short_date(QDate date)
+{
+    return german().toString(date, QStringLiteral("dd.MM.yyyy"));
+}
+
+std::optional<QDate> read_user_date(const QString& text)
+{
+    static const QRegularExpression form(
+        QStringLiteral(R"(^\s*(\d{1,2})([./-])(\d{1,2})\2(\d{2}|\d{4})\s*$)"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int day = match.captured(1).toInt();
+    const int month = match.captured(3).toInt();
+    const QString year_text = match.captured(4);
+    int year = year_text.toInt();
+    if (year_text.size() == 2)
+        year += year < 30 ? 2000 : 1900;
+    const QDate date(year, month, day);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+QDate date_of(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::QDateTime:
+        return value.toDateTime().date();
+    case QMetaType::QDate:
+        return value.toDate();
+    case QMetaType::QString:
+        return QDate::fromString(value.toString().left(10), Qt::ISODate);
+    default:
+        return {};
+    }
+}
