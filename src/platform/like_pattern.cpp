@@ -3,7 +3,13 @@
 #include <QChar>
 #include <QList>
 
-#include <cstring>
+#include <algorithm>
+#include <array>
+#include <unordered_map>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -14,22 +20,21 @@ constexpr char32_t table_limit = 0x800;
 
 struct Folding {
     std::array<char32_t, table_limit> low{};
-    // Characters below table_limit that a character at or above it folds to
-    // (Kelvin sign to "k", capital sharp s to "ß" ...).
-    std::array<bool, table_limit> reached_from_high{};
+    // For every character that others fold to, those others: "A" and "K"
+    // (Kelvin sign) for "k"... Case pairs end below 0x20000.
+    std::unordered_map<char32_t, std::vector<char32_t>> others;
 };
 
 const Folding& folding()
 {
     static const Folding table = [] {
         Folding f;
-        for (char32_t c = 0; c < table_limit; ++c)
-            f.low[c] = QChar::toCaseFolded(c);
-        // Above the BMP case pairs stay within their own planes.
-        for (char32_t c = table_limit; c < 0x10000; ++c) {
+        for (char32_t c = 0; c < 0x20000; ++c) {
             const char32_t folded = QChar::toCaseFolded(c);
-            if (folded < table_limit)
-                f.reached_from_high[folded] = true;
+            if (c < table_limit)
+                f.low[c] = folded;
+            if (folded != c)
+                f.others[folded].push_back(c);
         }
         return f;
     }();
@@ -83,10 +88,39 @@ inline char32_t decode(std::string_view text, size_t& pos)
     return replacement_character;
 }
 
-// The first byte of the UTF-8 form of `c` (c below table_limit).
-inline unsigned char lead_byte(char32_t c)
+std::string utf8(char32_t c)
 {
-    return c < 0x80 ? (unsigned char)c : (unsigned char)(0xC0 | (c >> 6));
+    std::string bytes;
+    if (c < 0x80) {
+        bytes += char(c);
+    } else if (c < 0x800) {
+        bytes += char(0xC0 | (c >> 6));
+        bytes += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        bytes += char(0xE0 | (c >> 12));
+        bytes += char(0x80 | ((c >> 6) & 0x3F));
+        bytes += char(0x80 | (c & 0x3F));
+    } else {
+        bytes += char(0xF0 | (c >> 18));
+        bytes += char(0x80 | ((c >> 12) & 0x3F));
+        bytes += char(0x80 | ((c >> 6) & 0x3F));
+        bytes += char(0x80 | (c & 0x3F));
+    }
+    return bytes;
+}
+
+// How often a (folded) character turns up in German text, as a rank: the
+// search anchors on the rarest characters of a piece.
+int commonness(char32_t c)
+{
+    static constexpr std::string_view letters_by_frequency = "qxyjvpzkfwbomgcluhdtarsine";
+    if (c == U' ')
+        return 40;
+    if (c < 0x80 && letters_by_frequency.find(char(c)) != std::string_view::npos)
+        return 10 + int(letters_by_frequency.find(char(c)));
+    if (c >= U'0' && c <= U'9')
+        return 0;
+    return c < 0x80 ? 20 : 5;
 }
 
 } // namespace
@@ -142,28 +176,47 @@ LikePattern::LikePattern(QStringView pattern)
 
 void LikePattern::prepare_search(Piece& piece)
 {
-    piece.plain = !piece.elements.empty();
-    for (const Element& e : piece.elements)
-        piece.plain = piece.plain && e.kind == Element::Kind::Character;
-    if (!piece.plain)
-        return;
     const Folding& f = folding();
-    const char32_t first = piece.elements.front().folded;
-    // U+FFFD also stands for stray bytes, which may sit inside a sequence:
-    // such pieces are searched character by character.
-    if (first == replacement_character) {
-        piece.walk = true;
-        return;
+    struct Choice {
+        Anchor anchor;
+        int commonness;
+    };
+    std::vector<Choice> choices;
+    size_t offset = 0;
+    for (const Element& e : piece.elements) {
+        // U+FFFD also stands for stray bytes, which have no fixed length.
+        if (e.kind != Element::Kind::Character || e.folded == replacement_character)
+            return;
+        const std::string form = utf8(e.folded);
+        std::vector<std::string> regular{form};
+        if (const auto others = f.others.find(e.folded); others != f.others.end()) {
+            for (char32_t other : others->second) {
+                std::string other_form = utf8(other);
+                (other_form.size() == form.size() ? regular : piece.irregular).push_back(std::move(other_form));
+            }
+        }
+        // An anchor byte: where the forms differ at most by the 0x20 bit,
+        // which is where case pairs differ (g/G; C3 A4/C3 84 for ä/Ä).
+        std::vector<size_t> differing;
+        for (size_t j = 0; j < form.size(); ++j)
+            for (const std::string& r : regular)
+                if (r[j] != form[j] && (differing.empty() || differing.back() != j))
+                    differing.push_back(j);
+        const size_t j = differing.empty() ? form.size() - 1 : differing.front();
+        const auto fold_bit = (unsigned char)(differing.empty() ? 0 : 0x20);
+        const auto value = (unsigned char)(form[j] | fold_bit);
+        bool usable = differing.size() <= 1;
+        for (const std::string& r : regular)
+            usable = usable && ((unsigned char)r[j] | fold_bit) == value;
+        if (usable)
+            choices.push_back({{offset + j, value, fold_bit}, commonness(e.folded)});
+        offset += form.size();
     }
-    for (char32_t c = 0; c < table_limit; ++c)
-        if (f.low[c] == first)
-            piece.starts[lead_byte(c)] = true;
-    if (first >= table_limit || f.reached_from_high[first])
-        for (int b = 0xE0; b <= 0xF4; ++b)
-            piece.starts[b] = true;
-    for (int b = 0; b < 256; ++b)
-        if (piece.starts[b])
-            piece.start_bytes.push_back((unsigned char)b);
+    std::stable_sort(choices.begin(), choices.end(),
+                     [](const Choice& a, const Choice& b) { return a.commonness < b.commonness; });
+    for (size_t i = 0; i < choices.size() && i < 2; ++i)
+        piece.anchors.push_back(choices[i].anchor);
+    piece.byte_length = offset;
 }
 
 bool LikePattern::element_matches(const Element& element, char32_t c)
@@ -205,51 +258,89 @@ bool LikePattern::match_at(const Piece& piece, std::string_view text, size_t& po
     return true;
 }
 
-size_t LikePattern::next_start(const Piece& piece, std::string_view text, size_t from)
-{
-    if (from >= text.size())
-        return std::string_view::npos;
-    const char* begin = text.data();
-    const size_t length = text.size() - from;
-    // Most pieces begin with a letter whose only forms are one byte each
-    // (g, G) or one lead byte (ä, Ä): memchr finds those fastest.
-    if (piece.start_bytes.size() <= 2) {
-        const void* hit = std::memchr(begin + from, piece.start_bytes[0], length);
-        size_t found = hit ? size_t(static_cast<const char*>(hit) - begin) : text.size();
-        if (piece.start_bytes.size() == 2) {
-            const void* other = std::memchr(begin + from, piece.start_bytes[1], found - from);
-            if (other)
-                found = size_t(static_cast<const char*>(other) - begin);
-        }
-        return found < text.size() ? found : std::string_view::npos;
-    }
-    for (size_t i = from; i < text.size(); ++i)
-        if (piece.starts[(unsigned char)begin[i]])
-            return i;
-    return std::string_view::npos;
-}
-
 bool LikePattern::search(const Piece& piece, std::string_view text, size_t& pos)
 {
-    if (!piece.plain || piece.walk) {
-        for (size_t p = pos;; decode(text, p)) {
-            size_t end = p;
-            if (match_at(piece, text, end)) {
-                pos = end;
-                return true;
-            }
-            if (p >= text.size())
-                return false;
-        }
-    }
-    for (size_t p = next_start(piece, text, pos); p != std::string_view::npos;
-         p = next_start(piece, text, p + 1)) {
-        size_t end = p;
+    bool irregular = false;
+    for (const std::string& form : piece.irregular)
+        irregular = irregular || text.find(form, pos) != std::string_view::npos;
+    if (piece.anchors.empty() || irregular)
+        return search_by_characters(piece, text, pos);
+    return search_by_anchors(piece, text, pos);
+}
+
+bool LikePattern::search_by_characters(const Piece& piece, std::string_view text, size_t& pos)
+{
+    const Folding& f = folding();
+    const Element& first = piece.elements.front();
+    for (size_t p = pos; p < text.size();) {
+        const size_t start = p;
+        const char32_t c = decode(text, p);
+        // Most starts fail on the first character; check that here.
+        if (first.kind == Element::Kind::Character ? fold(f, c) != first.folded : !element_matches(first, c))
+            continue;
+        size_t end = start;
         if (match_at(piece, text, end)) {
             pos = end;
             return true;
         }
     }
+    return false;
+}
+
+bool LikePattern::search_by_anchors(const Piece& piece, std::string_view text, size_t& pos)
+{
+    if (text.size() < pos + piece.byte_length)
+        return false;
+    const size_t last_start = text.size() - piece.byte_length;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const Anchor& a = piece.anchors.front();
+    const Anchor& b = piece.anchors.back();
+    // A start inside a character reads as U+FFFD, which no such piece holds,
+    // so match_at never takes one.
+    const auto try_at = [&](size_t start) {
+        size_t end = start;
+        if (!match_at(piece, text, end))
+            return false;
+        pos = end;
+        return true;
+    };
+    size_t start = pos;
+#if defined(__SSE2__)
+    // Sixteen starts at a time; the loads stay inside the text because each
+    // anchor lies within the piece's bytes.
+    const __m128i a_value = _mm_set1_epi8(char(a.value));
+    const __m128i a_fold = _mm_set1_epi8(char(a.fold_bit));
+    const __m128i b_value = _mm_set1_epi8(char(b.value));
+    const __m128i b_fold = _mm_set1_epi8(char(b.fold_bit));
+    const auto hits_from = [&](size_t block) {
+        const __m128i at_a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + block + a.offset));
+        const __m128i at_b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + block + b.offset));
+        return unsigned(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(at_a, a_fold), a_value),
+                                                        _mm_cmpeq_epi8(_mm_or_si128(at_b, b_fold), b_value))));
+    };
+    const auto try_hits = [&](size_t block, unsigned hits) {
+        for (; hits != 0; hits &= hits - 1)
+            if (try_at(block + size_t(__builtin_ctz(hits))))
+                return true;
+        return false;
+    };
+    if (last_start >= pos + 15) {
+        for (; start + 15 <= last_start; start += 16)
+            if (try_hits(start, hits_from(start)))
+                return true;
+        // The last starts: one more block ending at the last start, without
+        // the starts already tried.
+        if (start <= last_start) {
+            const size_t block = last_start - 15;
+            return try_hits(block, hits_from(block) & ~((1u << (start - block)) - 1));
+        }
+        return false;
+    }
+#endif
+    for (; start <= last_start; ++start)
+        if ((bytes[start + a.offset] | a.fold_bit) == a.value && (bytes[start + b.offset] | b.fold_bit) == b.value
+            && try_at(start))
+            return true;
     return false;
 }
 

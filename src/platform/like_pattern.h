@@ -19,7 +19,7 @@
 
 #include <QStringView>
 
-#include <array>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -43,19 +43,29 @@ private:
         std::vector<Range> ranges;    // List: ranges as given, single characters folded
         bool negated = false;         // List: "[!...]"
     };
+    // A byte that every match of a plain piece has at a fixed distance from
+    // its start: text[start + offset] | fold_bit == value. fold_bit 0x20 lets
+    // one compare take both cases of a letter (g/G, and the second bytes of
+    // ä/Ä).
+    struct Anchor {
+        size_t offset;
+        unsigned char value;
+        unsigned char fold_bit;
+    };
     // The elements between two "*" (or the pattern's ends). Each element
     // matches exactly one character, so a piece always matches a fixed
     // number of characters.
     struct Piece {
         std::vector<Element> elements;
-        // Set when every element is a Character: the piece is then a plain
-        // text, searched for with the help of `starts`.
-        bool plain = false;
-        // Plain pieces: the bytes with which a UTF-8 sequence matching the
-        // first character can begin, and the strategy that finds them.
-        std::array<bool, 256> starts{};
-        std::vector<unsigned char> start_bytes;
-        bool walk = false;
+        // For a piece of Characters only, one or two anchors on its rarest
+        // characters, which find its matches sixteen bytes at a time. Every
+        // match is then byte_length bytes long, as long as the text holds
+        // none of the `irregular` forms (case forms of another length, like
+        // "ſ" for "s"). Other pieces, and texts with such a form, are searched
+        // character by character.
+        std::vector<Anchor> anchors;
+        size_t byte_length = 0;
+        std::vector<std::string> irregular;
     };
 
     static bool element_matches(const Element& element, char32_t c);
@@ -65,7 +75,8 @@ private:
     // Leftmost match of `piece` at or after `pos`; on success `pos` is
     // set to the byte after the match.
     static bool search(const Piece& piece, std::string_view text, size_t& pos);
-    static size_t next_start(const Piece& piece, std::string_view text, size_t from);
+    static bool search_by_anchors(const Piece& piece, std::string_view text, size_t& pos);
+    static bool search_by_characters(const Piece& piece, std::string_view text, size_t& pos);
 
     std::vector<Piece> pieces_; // split at "*": one more than there are stars
 };

@@ -147,21 +147,56 @@ bool reference_match(const QList<uint>& value, qsizetype v, const QList<uint>& p
 
 TEST(LikePattern, AgreesWithTryingEverySplitOnRandomPatterns)
 {
-    const QStringList pattern_parts = {u"a"_qs, u"b"_qs, u"Ä"_qs, u"ö"_qs, u"*"_qs, u"*"_qs, u"?"_qs,
-                                       u"#"_qs, u"[ab]"_qs, u"[!a]"_qs, u"1"_qs, u"€"_qs};
-    const QStringList value_parts = {u"a"_qs, u"A"_qs, u"b"_qs, u"B"_qs, u"ä"_qs, u"Ö"_qs,
-                                     u"1"_qs, u"x"_qs, u"€"_qs, u"😀"_qs};
-    std::mt19937 random(2024);
-    const auto pick = [&](const QStringList& parts, int count) {
-        QString text;
-        for (int i = std::uniform_int_distribution<int>(0, count)(random); i > 0; --i)
-            text += parts[std::uniform_int_distribution<qsizetype>(0, parts.size() - 1)(random)];
-        return text;
+    // Each pattern part with texts it matches. Letters with case forms of
+    // another length (s and ſ, k and the Kelvin sign, ß and ẞ) are there on
+    // purpose; the fillers make values long enough for the search sixteen
+    // bytes at a time.
+    const std::vector<std::pair<QString, QStringList>> parts = {
+        {u"a"_qs, {u"a"_qs, u"A"_qs}},         {u"b"_qs, {u"B"_qs}},
+        {u"Ä"_qs, {u"ä"_qs, u"Ä"_qs}},         {u"ö"_qs, {u"Ö"_qs}},
+        {u"s"_qs, {u"s"_qs, u"S"_qs, u"ſ"_qs}}, {u"k"_qs, {u"K"_qs, u"\u212A"_qs}},
+        {u"ß"_qs, {u"ß"_qs, u"ẞ"_qs}},         {u"*"_qs, {QString(), u"xxxxxxxxxxxxxxxxxx"_qs, u"a€b"_qs}},
+        {u"*"_qs, {u"😀"_qs, u"ss"_qs}},       {u"?"_qs, {u"x"_qs, u"€"_qs, u"😀"_qs}},
+        {u"#"_qs, {u"7"_qs}},                  {u"[ab]"_qs, {u"A"_qs, u"b"_qs}},
+        {u"[!a]"_qs, {u"ö"_qs, u"1"_qs}},      {u"1"_qs, {u"1"_qs}},
+        {u"€"_qs, {u"€"_qs}},
     };
+    const QStringList noise = {u"a"_qs, u"A"_qs, u"b"_qs, u"ä"_qs, u"Ö"_qs, u"1"_qs, u"x"_qs, u"€"_qs,
+                               u"😀"_qs, u"s"_qs, u"ſ"_qs, u"k"_qs, u"\u212A"_qs, u"ß"_qs, u"xxxxxxxxxxxxxxxx"_qs};
+    std::mt19937 random(2024);
+    const auto below = [&](qsizetype n) { return std::uniform_int_distribution<qsizetype>(0, n - 1)(random); };
     for (int round = 0; round < 20000; ++round) {
-        const QString pattern = pick(pattern_parts, 6);
-        const QString value = pick(value_parts, 8);
+        // Half the values are made to match, then maybe changed in one place.
+        QString pattern;
+        QString value;
+        for (qsizetype n = below(7); n > 0; --n) {
+            const auto& [part, matching] = parts[size_t(below(qsizetype(parts.size())))];
+            pattern += part;
+            value += matching[below(matching.size())];
+        }
+        if (round % 2 == 1) {
+            value.clear();
+            for (qsizetype n = below(12); n > 0; --n)
+                value += noise[below(noise.size())];
+        } else if (round % 4 == 2 && !value.isEmpty()) {
+            value.insert(below(value.size() + 1), noise[below(noise.size())]);
+        }
         ASSERT_EQ(like(value, pattern), reference_match(value.toUcs4(), 0, pattern.toUcs4(), 0))
             << "value \"" << value.toStdString() << "\" pattern \"" << pattern.toStdString() << '"';
+    }
+}
+
+TEST(LikePattern, FindsAWordAtEveryPlaceOfLongTexts)
+{
+    const LikePattern word(u"*gOTT*"_qs);
+    const LikePattern umlaut(u"*üb*"_qs);
+    for (int length = 0; length < 70; ++length) {
+        for (int at = 0; at <= length; ++at) {
+            QString text(length, u'x');
+            EXPECT_FALSE(word.matches(text));
+            EXPECT_TRUE(word.matches(QString(text).insert(at, u"Gott"_qs))) << length << ' ' << at;
+            EXPECT_FALSE(word.matches(QString(text).insert(at, u"Got"_qs))) << length << ' ' << at;
+            EXPECT_TRUE(umlaut.matches(QString(text).insert(at, u"ÜB"_qs))) << length << ' ' << at;
+        }
     }
 }
