@@ -1,7 +1,7 @@
 // Turning a raw OSIS verse entry into plain verse text: the cut elements must
-// neither glue words together nor leave blanks before punctuation. The plain
-// rendering itself is SWORD's; these cases feed the cut entry straight in, as
-// the entries below hold no other markup.
+// neither glue words together nor leave blanks before punctuation, and the
+// remaining markup must go without a trace. The entries are shaped like the
+// World English Bible module's.
 
 #include "sword_bible.h"
 
@@ -11,7 +11,7 @@ namespace {
 
 std::optional<QString> clean(const std::string& raw)
 {
-    return finish_verse_text(QString::fromStdString(cut_non_verse_elements(raw)));
+    return finish_verse_text(osis_to_plain(cut_non_verse_elements(raw)));
 }
 
 TEST(VerseTextCleaning, FootnoteBetweenTwoWordsBecomesOneBlank)
@@ -63,8 +63,7 @@ TEST(VerseTextCleaning, WhatFollowsTheEndOfTheChapterIsDropped)
     EXPECT_EQ(clean("be with all the saints. Amen.  <chapter eID=\"Rev.22\"/> <div type=\"glossary\"/> "
                     "The following words used in the World English Bible"),
               "be with all the saints. Amen.");
-    EXPECT_EQ(cut_non_verse_elements("<chapter osisID=\"Ps.1\" sID=\"Ps.1\"/>Blessed is the man"),
-              "<chapter osisID=\"Ps.1\" sID=\"Ps.1\"/>Blessed is the man");
+    EXPECT_EQ(clean("<chapter osisID=\"Ps.1\" sID=\"Ps.1\"/>Blessed is the man"), "Blessed is the man");
 }
 
 TEST(VerseTextCleaning, PoetryLinesAndRunsOfBlanksBecomeSingleBlanks)
@@ -81,7 +80,25 @@ TEST(VerseTextCleaning, AVerseWithoutTextHasNoValue)
 
 TEST(VerseTextCleaning, ElementNamesMatchWholly)
 {
-    EXPECT_EQ(clean("a <notebook>b</notebook> c"), "a <notebook>b</notebook> c");
+    EXPECT_EQ(clean("a <notebook>b</notebook> c <titles>d</titles>"), "a b c d");
+}
+
+TEST(VerseTextCleaning, WordMarkupGoesWithoutATrace)
+{
+    EXPECT_EQ(clean("<w lemma=\"strong:H0430\">In</w> <w lemma=\"strong:H0853\">the</w> beginning, "
+                    "<q marker=\"\" who=\"Jesus\">For <w lemma=\"strong:G2316\">God</w> so</q> loved"),
+              "In the beginning, For God so loved");
+    EXPECT_EQ(clean("Tom &amp; Jerry &lt;3&gt; &quot;x&quot; &apos;y&apos; &unknown;"),
+              "Tom & Jerry <3> \"x\" 'y' &unknown;");
+}
+
+TEST(VerseTextCleaning, LinesParagraphsAndLineBreaksSeparateWords)
+{
+    EXPECT_EQ(clean("shepherd;<l eID=\"a\" level=\"1\"/><l level=\"2\" sID=\"b\"/>I shall"),
+              "shepherd; I shall");
+    EXPECT_EQ(clean("end<lb/>start<div type=\"x-p\" sID=\"c\"/>next<milestone type=\"x\"/>last"),
+              "end start next last");
+    EXPECT_EQ(clean("<lg sID=\"g\"/> <l sID=\"h\"/>Blessed<l eID=\"h\"/> <lg eID=\"g\"/>"), "Blessed");
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 #include <swmodule.h>
 #include <versekey.h>
 
+#include <cctype>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -78,6 +80,60 @@ std::string cut_non_verse_elements(const std::string& raw_osis)
 
 namespace {
 
+// Elements that stand between lines, paragraphs or chapters: where they were,
+// the words on either side are apart.
+bool separates_words(std::string_view tag_name)
+{
+    for (std::string_view name : {"l", "lg", "lb", "div", "p", "milestone", "chapter", "item", "list"})
+        if (tag_name == name)
+            return true;
+    return false;
+}
+
+} // namespace
+
+QString osis_to_plain(const std::string& osis)
+{
+    std::string plain;
+    plain.reserve(osis.size());
+    for (std::size_t i = 0; i < osis.size();) {
+        if (osis[i] == '<') {
+            const std::size_t end = osis.find('>', i);
+            if (end == std::string::npos)
+                break;
+            std::size_t name_start = i + 1;
+            if (name_start < end && osis[name_start] == '/')
+                ++name_start;
+            std::size_t name_end = name_start;
+            while (name_end < end && std::isalpha(static_cast<unsigned char>(osis[name_end])))
+                ++name_end;
+            if (separates_words(std::string_view(osis).substr(name_start, name_end - name_start)))
+                plain += ' ';
+            i = end + 1;
+            continue;
+        }
+        if (osis[i] == '&') {
+            bool decoded = false;
+            for (auto [entity, character] : {std::pair("&amp;", '&'), std::pair("&lt;", '<'),
+                                             std::pair("&gt;", '>'), std::pair("&quot;", '"'),
+                                             std::pair("&apos;", '\'')}) {
+                if (osis.compare(i, std::strlen(entity), entity) == 0) {
+                    plain += character;
+                    i += std::strlen(entity);
+                    decoded = true;
+                    break;
+                }
+            }
+            if (decoded)
+                continue;
+        }
+        plain += osis[i++];
+    }
+    return QString::fromUtf8(plain);
+}
+
+namespace {
+
 // Characters that may begin the word after a cut element; an element before
 // them sat between two words.
 bool begins_word(QChar c)
@@ -87,18 +143,18 @@ bool begins_word(QChar c)
 
 } // namespace
 
-std::optional<QString> finish_verse_text(const QString& rendered)
+std::optional<QString> finish_verse_text(const QString& plain)
 {
     QString joined;
-    joined.reserve(rendered.size());
-    for (qsizetype i = 0; i < rendered.size(); ++i) {
-        const QChar c = rendered[i];
+    joined.reserve(plain.size());
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        const QChar c = plain[i];
         if (c != cut_marker) {
             joined += c;
             continue;
         }
         const bool after_word = !joined.isEmpty() && !joined.back().isSpace();
-        const bool before_word = i + 1 < rendered.size() && begins_word(rendered[i + 1]);
+        const bool before_word = i + 1 < plain.size() && begins_word(plain[i + 1]);
         if (after_word && before_word)
             joined += u' ';
     }
@@ -130,9 +186,8 @@ BibleText read_sword_bible(const char* module_name)
                 for (int verse = 1; verse <= key->getVerseMax(); ++verse) {
                     key->setVerse(verse);
                     module->setKey(*key);
-                    const std::string marked = cut_non_verse_elements(module->getRawEntry());
-                    const QString rendered = QString::fromUtf8(module->stripText(marked.c_str()));
-                    verses.push_back({book, chapter, verse, finish_verse_text(rendered)});
+                    const QString plain = osis_to_plain(cut_non_verse_elements(module->getRawEntry()));
+                    verses.push_back({book, chapter, verse, finish_verse_text(plain)});
                 }
             }
         }

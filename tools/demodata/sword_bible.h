@@ -20,9 +20,9 @@ public:
 // the module is not installed.
 BibleText read_sword_bible(const char* module_name);
 
-// Stands where an element was cut out of a raw OSIS entry, until the
-// rendered text shows what surrounds it. A private-use character, which no
-// Bible text holds and which the plain-text rendering passes through.
+// Stands where an element was cut out of a raw OSIS entry, until the plain
+// text shows what surrounds it. A private-use character, which no Bible text
+// holds.
 inline const QChar cut_marker(0xE000);
 
 // The raw OSIS entry with every element that is not verse text replaced by
@@ -31,9 +31,14 @@ inline const QChar cut_marker(0xE000);
 // (<speaker>); self-closed forms too.
 std::string cut_non_verse_elements(const std::string& raw_osis);
 
-// The final verse text from the plain rendering of a cut entry: a marker
+// The text of an OSIS entry without its markup: every tag dropped, a blank
+// where a line, paragraph or chapter element stood, the XML entities decoded.
+// White space is left as it comes (finish_verse_text tidies it).
+QString osis_to_plain(const std::string& osis);
+
+// The final verse text from the plain text of a cut entry: a marker
 // becomes a blank where it stood between a word (or its closing punctuation)
 // and the next word, and vanishes elsewhere; every run of white space, line
 // breaks included, becomes one blank; leading and trailing blanks go. No value
 // when nothing remains.
-std::optional<QString> finish_verse_text(const QString& rendered);
+std::optional<QString> finish_verse_text(const QString& plain);
