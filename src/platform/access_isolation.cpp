@@ -86,17 +86,43 @@ ReadResult read_exactly(int fd, char* data, std::size_t size, Clock::time_point 
     return ReadResult::Complete;
 }
 
-// Waits for the child's end; false when its status cannot be had (another
-// part of the program reaped it), which says nothing against it.
-bool wait_for(pid_t child, int& status)
-{
-    for (;;) {
-        if (waitpid(child, &status, 0) == child)
-            return true;
-        if (errno != EINTR)
-            return false;
+// The forked child until it has ended: leaving the scope early (on any
+// error) kills it, so that no process stays behind.
+class Child {
+public:
+    explicit Child(pid_t pid) : pid_(pid) {}
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+    ~Child()
+    {
+        if (pid_ > 0) {
+            kill(pid_, SIGKILL);
+            wait();
+        }
     }
-}
+
+    void kill_now() { kill(pid_, SIGKILL); }
+
+    // Waits for the child's end; false when its status cannot be had
+    // (another part of the program reaped it), which says nothing against it.
+    bool wait()
+    {
+        const pid_t pid = pid_;
+        pid_ = 0;
+        for (;;) {
+            if (waitpid(pid, &status_, 0) == pid)
+                return true;
+            if (errno != EINTR)
+                return false;
+        }
+    }
+
+    int status() const { return status_; }
+
+private:
+    pid_t pid_;
+    int status_ = 0;
+};
 
 std::string crash_message(int status)
 {
@@ -142,14 +168,15 @@ std::size_t run_isolated(const IsolatedWork& work, const AnswerBuffer& buffer,
     fcntl(ends[0], F_SETPIPE_SZ, pipe_capacity);
 
     const Clock::time_point deadline = Clock::now() + timeout;
-    const pid_t child = fork();
-    if (child < 0)
+    const pid_t pid = fork();
+    if (pid < 0)
         throw IsolationError(IsolationError::Kind::Failed,
                              std::string("cannot start a process: ") + std::strerror(errno));
-    if (child == 0) {
+    if (pid == 0) {
         close(ends[0]);
         run_child(ends[1], work);
     }
+    Child child(pid);
     writing.reset();
 
     char head[answer_head_size] = {};
@@ -165,27 +192,22 @@ std::size_t run_isolated(const IsolatedWork& work, const AnswerBuffer& buffer,
         } else {
             answer = buffer(length);
         }
-        if (!answer && length > 0) {
-            kill(child, SIGKILL);
-            int status = 0;
-            wait_for(child, status);
+        if (!answer && length > 0)
             throw IsolationError(IsolationError::Kind::Failed, "no memory for the answer");
-        }
         result = read_exactly(reading.get(), answer, length, deadline);
     }
     reading.reset();
 
-    int status = 0;
     if (result == ReadResult::TimedOut) {
-        kill(child, SIGKILL);
-        wait_for(child, status);
+        child.kill_now();
+        child.wait();
         throw IsolationError(IsolationError::Kind::TimedOut,
                              "no answer within " + std::to_string(timeout.count()) + " ms");
     }
-    const bool waited = wait_for(child, status);
-    if (result == ReadResult::EndOfFile || (waited && WIFSIGNALED(status)))
+    const bool waited = child.wait();
+    if (result == ReadResult::EndOfFile || (waited && WIFSIGNALED(child.status())))
         throw IsolationError(IsolationError::Kind::Crashed,
-                             waited ? crash_message(status) : "it ended before answering");
+                             waited ? crash_message(child.status()) : "it ended before answering");
     if (head[0] == error_status)
         throw IsolationError(IsolationError::Kind::Failed, message);
     return length;

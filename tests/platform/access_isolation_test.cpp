@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -65,6 +66,15 @@ TEST(RunIsolated, AnEmptyAnswerNeedsNoBuffer)
     } catch (const IsolationError& error) {
         EXPECT_EQ(error.kind(), IsolationError::Kind::Failed);
     }
+}
+
+TEST(RunIsolated, AnErrorInTheCallerLeavesNoProcessBehind)
+{
+    const auto failing_buffer = [](std::size_t) -> char* { throw std::bad_alloc(); };
+    EXPECT_THROW(run_isolated([] { return std::span<const char>("abc", 3); }, failing_buffer, 10s),
+                 std::bad_alloc);
+    // Neither a running child nor an unreaped one.
+    EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
 }
 
 TEST(RunIsolated, ChangesInTheChildStayInTheChild)
