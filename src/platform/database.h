@@ -31,7 +31,9 @@ public:
 // - a table cursor (OpenRecordset with a table name): rows of one table in the
 //   order of its current index, positioned with Index/Seek;
 // - a query cursor (OpenRecordset with a SELECT): the result rows in order.
-// A fresh cursor stands on its first row (EOF when there is none).
+// A fresh cursor stands on its first row (EOF when there is none). A cursor
+// stays usable after its Database is destroyed. After Close, moving and
+// reading throw DatabaseError. Databases and cursors belong to one thread.
 class Recordset {
 public:
     virtual ~Recordset() = default;
@@ -45,12 +47,16 @@ public:
     // order) whose leading index columns equal `keys`; with ">=" to the first
     // row at or after `keys`. Afterwards NoMatch() tells whether such a row
     // exists; without one there is no current row (EOF). MoveNext from a found
-    // row goes on in index order over the whole table.
+    // row goes on in index order over the whole table. Keys are compared as
+    // stored: a date is its calendar day (and time of day, when it has one).
+    // Throws DatabaseError without a current index, for another comparison,
+    // for no keys or more keys than the index has fields, on a query cursor.
     virtual void Seek(const QString& comparison, const QVariantList& keys) = 0;
     virtual bool NoMatch() const = 0;
 
     virtual void MoveFirst() = 0;
     virtual void MoveLast() = 0;
+    // Without a current row (EOF, after a failed Seek) it does nothing.
     virtual void MoveNext() = 0;
     // True when there is no current row (past the last row, or no match).
     virtual bool Eof() const = 0;
@@ -75,8 +81,10 @@ public:
     // a SELECT in the Access dialect gives a query cursor. The dialect:
     // "select top N ...", LIKE with the Access wildcards (* ? # [abc] [!abc])
     // ignoring case for every letter (umlauts included), [bracketed] names,
-    // table and field names in any case. A statement the engine rejects throws
-    // DatabaseError carrying the SQL text and the cause.
+    // table and field names in any case. The name of a saved query (vw1qov)
+    // gives a query cursor over all its rows. A statement the engine rejects,
+    // or one that would change the database, throws DatabaseError carrying
+    // the SQL text and the cause; so does an unknown table or query name.
     virtual std::unique_ptr<Recordset> OpenRecordset(const QString& source) = 0;
 
     // The file this database was opened from.
