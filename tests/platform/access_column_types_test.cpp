@@ -1,0 +1,78 @@
+// Column types the fixtures lack, made by changing the declared type of a
+// fixture column to one that reads the same stored bytes differently.
+
+#include "access_import.h"
+#include "access_test_support.h"
+
+#include <functional>
+
+namespace {
+
+constexpr qsizetype page_size = 4096;
+constexpr qsizetype columns_start = 63;   // Jet4 table definition
+constexpr qsizetype real_index_entry = 12;
+constexpr qsizetype column_entry = 25;
+
+enum AccessType : char { yes_no = 0x01, byte_type = 0x02, integer = 0x03, double_type = 0x07 };
+
+// Sets the type of column `column` (0-based) of the table whose definition
+// page names `a_column_name`.
+void retype(QByteArray& file, const QString& a_column_name, int column, AccessType type)
+{
+    const QByteArray name(reinterpret_cast<const char*>(a_column_name.utf16()), a_column_name.size() * 2);
+    for (qsizetype page = 1; page < file.size() / page_size; ++page) {
+        const qsizetype base = page * page_size;
+        if (file[base] != 0x02 || !file.mid(base, page_size).contains(name))
+            continue;
+        const auto real_indexes = static_cast<uchar>(file[base + 51]);
+        file[base + columns_start + real_indexes * real_index_entry + column * column_entry] = type;
+        return;
+    }
+    ADD_FAILURE() << "no definition names " << a_column_name.toStdString();
+}
+
+SqliteDb import_retyped(const std::function<void(QByteArray&)>& change)
+{
+    static QTemporaryDir dir;
+    QByteArray file = file_bytes(jet_fixture("qov_fixture.mdb"));
+    change(file);
+    const QString path = dir.filePath(u"retyped.mdb"_qs);
+    write_file(path, file);
+    return SqliteDb(import_access_database(path, {}));
+}
+
+}  // namespace
+
+TEST(AccessColumnTypes, ByteIsUnsignedAndIntegerIsSixteenBits)
+{
+    const SqliteDb db = import_retyped([](QByteArray& file) {
+        retype(file, u"maxkapitel"_qs, 0, integer);
+        retype(file, u"maxkapitel"_qs, 2, byte_type);
+    });
+    EXPECT_EQ(query_rows(db.get(), "SELECT type FROM pragma_table_info('Bibel')"),
+              (QList<QVariantList>{{u"INTEGER"_qs}, {u"TEXT"_qs}, {u"INTEGER"_qs}}));
+    EXPECT_EQ(query_value(db.get(), "SELECT group_concat(Lfdnr || ':' || maxkapitel) FROM Bibel"),
+              u"1:50,2:40,19:150,40:28,42:24,66:22"_qs);
+}
+
+TEST(AccessColumnTypes, DoubleKeepsTheStoredNumber)
+{
+    const SqliteDb db = import_retyped([](QByteArray& file) { retype(file, u"Datum"_qs, 0, double_type); });
+    EXPECT_EQ(query_value(db.get(), "SELECT type FROM pragma_table_info('QOV') WHERE name = 'Datum'"), u"REAL"_qs);
+    const QList<QVariantList> rows = query_rows(db.get(), "SELECT Datum FROM QOV ORDER BY Datum");
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[0][0], QVariant(45292.0));
+    EXPECT_NEAR(rows[1][0].toDouble(), 45382.0 + (6 * 3600 + 30 * 60 + 15) / 86400.0, 1e-9);
+    EXPECT_EQ(rows[2][0], QVariant(45651.0));
+}
+
+TEST(AccessColumnTypes, YesNoIsMinusOneForYes)
+{
+    // The value of a yes/no field lives in the row's null mask: the set bits
+    // of the non-null AID values read as yes.
+    const SqliteDb db = import_retyped([](QByteArray& file) { retype(file, u"Vorname"_qs, 0, yes_no); });
+    EXPECT_EQ(query_value(db.get(), "SELECT type FROM pragma_table_info('AutorenNeu') WHERE name = 'AID'"),
+              u"INTEGER"_qs);
+    EXPECT_EQ(query_value(db.get(), "SELECT group_concat(AID || ':' || Nachname) FROM AutorenNeu"),
+              u"-1:Müller,-1:Weiß,-1:Groß"_qs);
+}
