@@ -91,9 +91,12 @@ int bind_value(sqlite3_stmt* stmt, int index, const QVariant& value)
         return sqlite3_bind_null(stmt, index);
     switch (value.typeId()) {
     case QMetaType::QDate:
-        return bind_value(stmt, index, QVariant(value.toDate().startOfDay()));
     case QMetaType::QDateTime: {
-        const QByteArray text = iso_date_text(value.toDateTime()).toUtf8();
+        // A QDate goes by its day alone: its start of day may not be
+        // midnight where the clocks change then.
+        const QByteArray text = (value.typeId() == QMetaType::QDate ? value.toDate().toString(Qt::ISODate)
+                                                                    : iso_date_text(value.toDateTime()))
+                                    .toUtf8();
         return sqlite3_bind_text(stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
     }
     case QMetaType::Bool:

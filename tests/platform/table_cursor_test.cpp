@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <ctime>
+
 namespace {
 
 QDateTime utc(int year, int month, int day, int hour = 0, int minute = 0)
@@ -221,4 +223,26 @@ TEST(TableCursorOrder, DescendingIndexFieldsSeekInTheirOwnOrder)
     EXPECT_EQ(rows(), QStringList({u"11"_qs, u"12"_qs}));
     t->MoveLast();
     EXPECT_EQ(rows(), QStringList({u"12"_qs}));
+}
+
+TEST(TableCursorDates, ADayKeyFindsItsDayWhereTheDayStartsAfterMidnight)
+{
+    // In São Paulo 2018-11-04 began at 01:00, when summer time started.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"dst.sqlite"_qs);
+    write_sqlite_file(path, u"CREATE TABLE QOV (Datum DATETIME); CREATE INDEX Datum ON QOV (Datum);"
+                            "INSERT INTO QOV VALUES ('2018-11-03'), ('2018-11-04'), ('2018-11-05');"_qs);
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "America/Sao_Paulo");
+    tzset();
+    auto qov = OpenDatabase(path)->OpenRecordset(u"QOV"_qs);
+    qov->setIndex(u"Datum"_qs);
+    qov->Seek(u"="_qs, {QDate(2018, 11, 4)});
+    const bool found = !qov->NoMatch();
+    if (zone.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", zone);
+    tzset();
+    EXPECT_TRUE(found);
 }
