@@ -16,9 +16,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
-#include <cstdint>
 #include <memory>
 
 namespace {
