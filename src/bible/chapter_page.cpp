@@ -4,6 +4,8 @@
 #include "bcv_key.h"
 #include "database.h"
 
+#include <QList>
+
 #include <utility>
 
 namespace {
@@ -22,6 +24,47 @@ bool selects(const std::vector<BcvReference>& references, int book, int chap, in
     return false;
 }
 
+// The verse row cut once per page at its placeholders, instead of copying
+// and searching it for every verse. Filling the pieces gives the same text
+// as replacing "#Versnr#" and then "#Vers#" in a copy: the verse number is
+// digits, so it can neither complete nor break a "#Vers#".
+class VerseRow {
+public:
+    explicit VerseRow(const QString& tplvers)
+    {
+        const QList<QStringView> around_numbers = QStringView(tplvers).split(u"#Versnr#");
+        for (qsizetype i = 0; i < around_numbers.size(); ++i) {
+            if (i > 0)
+                pieces_.push_back({{}, Slot::number});
+            const QList<QStringView> around_texts = around_numbers[i].split(u"#Vers#");
+            for (qsizetype j = 0; j < around_texts.size(); ++j) {
+                if (j > 0)
+                    pieces_.push_back({{}, Slot::text});
+                pieces_.push_back({around_texts[j], Slot::literal});
+            }
+        }
+    }
+
+    void append(QString& out, const QString& number, const QString& text) const
+    {
+        for (const Piece& piece : pieces_) {
+            switch (piece.slot) {
+            case Slot::literal: out += piece.literal; break;
+            case Slot::number: out += number; break;
+            case Slot::text: out += text; break;
+            }
+        }
+    }
+
+private:
+    enum class Slot { literal, number, text };
+    struct Piece {
+        QStringView literal;
+        Slot slot;
+    };
+    std::vector<Piece> pieces_;
+};
+
 } // namespace
 
 bool testhilite(const QString& hilitebcv, int book, int chap, int verse)
@@ -38,6 +81,7 @@ QString renderchap(int book, int chap, Recordset& rsTexte, const QString& tplbib
     StrReplaceInPlace(page, QStringLiteral("#Kapitel#"), QString::number(chap));
 
     const std::vector<BcvReference> references = highlight_references(hilitebcv);
+    const VerseRow row(tplvers);
     QString rows;
     rsTexte.Seek(QStringLiteral(">="), {qint64(book), qint64(chap)});
     // The seek lands on the first record at or after the chapter; only records
@@ -45,13 +89,11 @@ QString renderchap(int book, int chap, Recordset& rsTexte, const QString& tplbib
     while (!rsTexte.Eof() && rsTexte.Fields(QStringLiteral("book")).toLongLong() == book
            && rsTexte.Fields(QStringLiteral("chapter")).toLongLong() == chap) {
         const QVariant verse = rsTexte.Fields(QStringLiteral("verse"));
-        QString text = ValueText(rsTexte.Fields(QStringLiteral("Bible_Text")));
+        const QString text = ValueText(rsTexte.Fields(QStringLiteral("Bible_Text")));
         if (selects(references, book, chap, verse.toInt()))
-            text = QStringLiteral("<b>") + text + QStringLiteral("</b>");
-        QString row = tplvers;
-        StrReplaceInPlace(row, QStringLiteral("#Versnr#"), ValueText(verse));
-        StrReplaceInPlace(row, QStringLiteral("#Vers#"), text);
-        rows += row;
+            row.append(rows, ValueText(verse), QStringLiteral("<b>") + text + QStringLiteral("</b>"));
+        else
+            row.append(rows, ValueText(verse), text);
         rsTexte.MoveNext();
     }
     StrReplaceInPlace(page, QStringLiteral("#VERS#"), rows);

@@ -3,6 +3,7 @@
 #include "StdUtil.h"
 #include "database.h"
 #include "highlighting.h"
+#include "joined_page.h"
 
 #include <memory>
 
@@ -38,21 +39,20 @@ QString dispbibelliste(Database& bibeldb, const QString& sql, const QString& tpl
     const std::unique_ptr<Recordset> rs = bibeldb.OpenRecordset(sql);
     const QString marker = QStringLiteral("<!--X-->");
     const QString rowtemplate = GetToken(tplbibelliste, marker, 2);
-    QString page = GetToken(tplbibelliste, marker, 1);
+    std::vector<QString> rows;
     int count = 0;
     for (; !rs->Eof() && count <= cap; rs->MoveNext()) {
         ++count;
-        page += verse_row(*rs, rowtemplate, buecher, suchworte);
+        rows.push_back(verse_row(*rs, rowtemplate, buecher, suchworte));
     }
     if (count >= cap) {
         QString row = rowtemplate;
         StrReplaceInPlace(row, QStringLiteral("#Vers#"), cap_notice());
         StrReplaceInPlace(row, QStringLiteral("#bcv#"), QString());
         StrReplaceInPlace(row, QStringLiteral("#Bibelstelle#"), QString());
-        page += row;
+        rows.push_back(std::move(row));
     }
-    page += GetToken(tplbibelliste, marker, 3);
     rs->Close();
     suchworte.clear();
-    return page;
+    return joined_page(GetToken(tplbibelliste, marker, 1), rows, GetToken(tplbibelliste, marker, 3));
 }

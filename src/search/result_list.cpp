@@ -5,6 +5,7 @@
 #include "database.h"
 #include "dates.h"
 #include "highlighting.h"
+#include "joined_page.h"
 
 #include <memory>
 
@@ -43,15 +44,14 @@ QString displiste(Database& db, const QString& sql, int anzentry, const QString&
     const std::unique_ptr<Recordset> rs = db.OpenRecordset(sql);
     const QString marker = QStringLiteral("<!--X-->");
     const QString rowtemplate = GetToken(tplliste, marker, 2);
-    QString page = GetToken(tplliste, marker, 1);
+    std::vector<QString> rows;
     int n = 0;
     for (; !rs->Eof() && n <= anzentry; rs->MoveNext()) {
         ++n;
-        page += filled_row(*rs, rowtemplate, bereiche, suchworte);
+        rows.push_back(filled_row(*rs, rowtemplate, bereiche, suchworte));
     }
     if (n > anzentry)
-        page += notice_row(anzentry);
-    page += GetToken(tplliste, marker, 3);
+        rows.push_back(notice_row(anzentry));
     rs->Close();
-    return page;
+    return joined_page(GetToken(tplliste, marker, 1), rows, GetToken(tplliste, marker, 3));
 }

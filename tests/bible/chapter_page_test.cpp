@@ -155,3 +155,11 @@ TEST_F(ChapterPage, ChapterStopsBeforeTheNextBook)
     EXPECT_TRUE(third.contains(u"2 Drei zwei|<p>Ende</p>"_qs)) << third.toStdString();
     EXPECT_FALSE(third.contains(u"Exodus"_qs));
 }
+
+TEST_F(ChapterPage, VerseRowPlaceholdersAsReplacedInTurn)
+{
+    // "#Versnr#" is filled first, so "#Vers#nr#" holds the text placeholder
+    // and an adjacent pair fills both.
+    EXPECT_EQ(renderchap(2, 1, *rsTexte, u"#VERS#"_qs, u"#Versnr##Vers#|#Vers#nr#|#Versnr#"_qs, buecher, {}),
+              u"1Exodus|Exodusnr#|1"_qs);
+}

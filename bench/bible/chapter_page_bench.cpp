@@ -1,0 +1,21 @@
+// The longest chapter, Psalm 119, with three highlighted ranges.
+#include "chapter_page.h"
+#include "startup.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_ChapterPagePsalm119(benchmark::State& bench)
+{
+    FormState state;
+    load_form_resources(state, QStringLiteral(SELUNAR_DATA_DIR));
+    const QString hilitebcv = QStringLiteral("19_119_1-8/19_119_97-104/19_119_169-176");
+    for (auto _ : bench) {
+        QString page = renderchap(19, 119, *state.rsTexte, state.tplbibel, state.tplvers, state.buecher, hilitebcv);
+        benchmark::DoNotOptimize(page);
+    }
+}
+BENCHMARK(BM_ChapterPagePsalm119)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,41 @@
+// The two full-text searches as the search panel runs them: condition,
+// query and page.
+#include "bible_result_list.h"
+#include "query_parsing.h"
+#include "result_list.h"
+#include "startup.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_BibleFullTextRareWord(benchmark::State& bench)
+{
+    FormState state;
+    load_form_resources(state, QStringLiteral(SELUNAR_DATA_DIR));
+    for (auto _ : bench) {
+        const QString condition = parsesql(QStringLiteral("Bible_text"), QStringLiteral("Methuselah"), state.suchworte);
+        const QString sql = QStringLiteral("select top ") + QString::number(100) + QStringLiteral(" * from texte where ")
+                          + condition + QStringLiteral(" order by book,chapter,verse");
+        QString page = dispbibelliste(*state.bibeldb, sql, state.tplbibelliste, state.buecher, state.suchworte);
+        benchmark::DoNotOptimize(page);
+    }
+}
+BENCHMARK(BM_BibleFullTextRareWord)->Unit(benchmark::kMillisecond);
+
+void BM_DevotionalFullTextGott(benchmark::State& bench)
+{
+    FormState state;
+    load_form_resources(state, QStringLiteral(SELUNAR_DATA_DIR));
+    for (auto _ : bench) {
+        const QString c1 = parsesql(QStringLiteral("thema"), QStringLiteral("Gott"), state.suchworte);
+        const QString c2 = parsesql(QStringLiteral("text"), QStringLiteral("Gott"), state.suchworte);
+        const QString sql = QStringLiteral("select top ") + QString::number(100) + QStringLiteral(" * from vw1qov where ")
+                          + c1 + QStringLiteral(" or ") + c2 + QStringLiteral(" order by book1,chapter1,verse1");
+        QString page = displiste(*state.db, sql, 100, state.tplliste, state.bereiche, state.suchworte);
+        benchmark::DoNotOptimize(page);
+    }
+}
+BENCHMARK(BM_DevotionalFullTextGott)->Unit(benchmark::kMillisecond);
+
+} // namespace
