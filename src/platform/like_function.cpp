@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <new>
+#include <string_view>
 
 namespace {
 

@@ -40,7 +40,7 @@ void execute(const Connection& db, const QString& sql, const QString& source)
 }
 
 Statement::Statement(Connection db, const QString& sql, const QString& source)
-    : db_(std::move(db)), sql_(sql), source_(source.isEmpty() ? sql : source)
+    : db_(std::move(db)), source_(source.isEmpty() ? sql : source)
 {
     const QByteArray text = sql.toUtf8();
     const char* tail = nullptr;

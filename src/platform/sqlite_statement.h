@@ -43,7 +43,6 @@ public:
     Statement& operator=(const Statement&) = delete;
 
     sqlite3_stmt* handle() const { return stmt_; }
-    const QString& sql() const { return sql_; }
 
     // Binds `value` to parameter `index` (1 = first), see bind_value.
     void bind(int index, const QVariant& value);
@@ -55,7 +54,6 @@ public:
 
 private:
     Connection db_;
-    QString sql_;
     QString source_;
     sqlite3_stmt* stmt_ = nullptr;
 };
