@@ -1,0 +1,20 @@
+#include "form1.h"
+
+#include <QCursor>
+#include <QScreen>
+
+Form1::Form1(Settings settings)
+    : settings_(std::move(settings))
+    , messages_(settings_.messages)
+    , cursor_source_([] { return QCursor::pos(); })
+{
+    scale_ = TwipsScale::for_dpi(screen()->logicalDotsPerInchX(), screen()->logicalDotsPerInchY());
+    create_controls();
+}
+
+Form1::~Form1() = default;
+
+void Form1::set_cursor_source(std::function<QPoint()> source)
+{
+    cursor_source_ = std::move(source);
+}

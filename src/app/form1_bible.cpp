@@ -1,0 +1,87 @@
+// The Bible mode: switching the rows and views, moving the reader to a
+// position and keeping the book and chapter lists in step with it.
+
+#include "form1.h"
+
+#include "bible_position.h"
+#include "chapter_page.h"
+#include "html_view.h"
+
+#include <QComboBox>
+#include <QFrame>
+
+void Form1::bible_activate(bool show)
+{
+    if (show) {
+        headline[0]->hide();
+        headline[1]->show();
+        wb0visible = !WB[0]->isHidden();
+        WB[0]->hide();
+        WB[1]->show();
+    } else {
+        headline[0]->show();
+        headline[1]->hide();
+        WB[0]->setVisible(wb0visible);
+        WB[1]->hide();
+    }
+}
+
+bool Form1::bible_navigate(const QString& bcv, bool hilite, bool dosetchaps)
+{
+    // A key that names no chapter of this Bible is ignored: the page stays.
+    if (!showable_position(bcv, buecher))
+        return false;
+    int book = 0;
+    int chap = 0;
+    int verse = 0;
+    setactbcv(bcv, book, chap, verse);
+
+    // The page is built before anything changes, so that a failing database
+    // leaves position, lists and view as they were.
+    const QString page = renderchap(book, chap, *rsTexte, tplbibel, tplvers, buecher,
+                                    hilite ? bcv : hilitebcv);
+
+    actbcv = bcv;
+    navbusy = true;
+    if (hilite)
+        hilitebcv = bcv;
+    if (books->currentIndex() != book - 1 || dosetchaps) {
+        setchaps(book);
+        books->setCurrentIndex(book - 1);
+    }
+    chaps->setCurrentIndex(chap - 1);
+
+    WB[1]->show();
+    WB[1]->write_page(page);
+    if (verse != 0)
+        WB[1]->scroll_to_anchor(verse_anchor(verse));
+    navbusy = false;
+    return true;
+}
+
+void Form1::setchaps(int book)
+{
+    chaps->clear();
+    const BuchRow* row = find_buch(buecher, book);
+    const int count = row ? row->maxkapitel.toInt() : 0;
+    for (int i = 1; i <= count; ++i)
+        chaps->addItem(QString::number(i));
+    chaps->setCurrentIndex(-1);
+}
+
+void Form1::books_Click()
+{
+    if (navbusy)
+        return;
+    const QString key = QString::number(books->currentIndex() + 1) + QStringLiteral("_1_0");
+    report_failures([&] { bible_navigate(key, false, true); });
+}
+
+void Form1::chaps_Click()
+{
+    if (navbusy)
+        return;
+    const QString key = QString::number(books->currentIndex() + 1) + u'_'
+                        + QString::number(chaps->currentIndex() + 1) + QStringLiteral("_0");
+    report_failures([&] { bible_navigate(key, false, false); });
+}

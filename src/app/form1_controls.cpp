@@ -1,0 +1,267 @@
+// The window's controls: names, places, fonts, colours, pictures, tool tips
+// and stacking order. Widgets created later lie above earlier siblings, so
+// each container creates its controls from the bottom of the stacking order up.
+
+#include "form1.h"
+
+#include "html_view.h"
+#include "picture_button.h"
+#include "pictures.h"
+#include "rectangle_shape.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+const QColor strip_colour(217, 217, 225);
+
+QFont verdana(qreal points, bool bold)
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void set_background(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void set_black_text(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    widget->setPalette(palette);
+}
+
+QFrame* borderless_frame(const QString& name, QWidget* parent)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setFrameShape(QFrame::NoFrame);
+    return frame;
+}
+
+constexpr float button_top = 120;
+constexpr float toolbar_button_size = 300;
+constexpr float go_button_width = 990;
+constexpr float go_button_height = 195;
+
+bool is_go_button(int index)
+{
+    return (index >= 6 && index <= 9) || index == 19;
+}
+
+} // namespace
+
+void Form1::create_controls()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Selunar 2024"));
+    setWindowIcon(window_icon());
+    set_background(this, palette().color(QPalette::Base));
+
+    layout_.bg = {0, 0, 7000, 480};
+    layout_.sframe = {0, 600, 6855, 2895};
+    layout_.WB0 = {1020, 4440, 9615, 5415};
+    layout_.headline0 = {0, 0, 7000, 480};
+    layout_.headline1 = {0, 3600, 7000, 480};
+    layout_.WB1 = {600, 4740, 9615, 5415};
+
+    bg = new RectangleShape(strip_colour, palette().color(QPalette::WindowText), this);
+    bg->setObjectName(QStringLiteral("bg"));
+
+    sframe = borderless_frame(QStringLiteral("sframe"), this);
+    set_background(sframe, palette().color(QPalette::Base));
+    create_search_panel();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    Timer1->start();
+
+    WB[0] = create_view(0);
+    headline[0] = borderless_frame(QStringLiteral("headline0"), this);
+    set_background(headline[0], strip_colour);
+    create_day_row();
+    headline[1] = borderless_frame(QStringLiteral("headline1"), this);
+    set_background(headline[1], strip_colour);
+    create_bible_row();
+    WB[1] = create_view(1);
+
+    Command3 = new QPushButton(QStringLiteral("Test Bibelstellen"), this);
+    Command3->setObjectName(QStringLiteral("Command3"));
+    place(Command3, {7020, 60, 1335, 375});
+    Command3->hide();
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+
+    apply_layout();
+}
+
+void Form1::create_day_row()
+{
+    Image1 = new PictureButton([](qreal ratio) { return logo_picture(0, ratio); }, headline[0]);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    place(Image1, {120, button_top, 705, 300});
+
+    create_button(10, headline[0], 960, button_top, QStringLiteral("Bibel"));
+    create_button(0, headline[0], 1920, button_top, QStringLiteral("vorheriger Tag"));
+    create_button(2, headline[0], 2310, button_top, QStringLiteral("heute"));
+    create_button(1, headline[0], 2760, button_top, QStringLiteral("nächster Tag"));
+    create_button(3, headline[0], 5880, button_top, QStringLiteral("Suche"));
+    create_button(4, headline[0], 6240, button_top, QStringLiteral("Impressum"));
+    create_button(5, headline[0], 6600, button_top, QStringLiteral("Hilfe"));
+}
+
+void Form1::create_bible_row()
+{
+    Image2 = new PictureButton([](qreal ratio) { return logo_picture(1, ratio); }, headline[1]);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    place(Image2, {120, button_top, 705, 300});
+
+    create_button(15, headline[1], 960, button_top, QStringLiteral("Selunar"));
+    create_button(11, headline[1], 1680, button_top, QStringLiteral("vorheriges Buch"));
+    create_button(13, headline[1], 2040, button_top, QStringLiteral("vorheriges Kapitel"));
+    create_button(14, headline[1], 2400, button_top, QStringLiteral("nächstes Kapitel"));
+    create_button(12, headline[1], 2760, button_top, QStringLiteral("nächstes Buch"));
+
+    books = new QComboBox(headline[1]);
+    books->setObjectName(QStringLiteral("books"));
+    place(books, {3120, button_top, 1875, 315});
+    chaps = new QComboBox(headline[1]);
+    chaps->setObjectName(QStringLiteral("chaps"));
+    place(chaps, {5040, button_top, 705, 315});
+    for (QComboBox* list : {books, chaps}) {
+        list->setFont(verdana(8.25, false));
+        set_black_text(list);
+    }
+    // The program's own selections raise these too; navbusy makes them no-ops.
+    connect(books, &QComboBox::currentIndexChanged, this, &Form1::books_Click);
+    connect(chaps, &QComboBox::currentIndexChanged, this, &Form1::chaps_Click);
+    setTabOrder(books, chaps);
+
+    create_button(16, headline[1], 5880, button_top, QStringLiteral("Suche"));
+    create_button(17, headline[1], 6240, button_top, QStringLiteral("Impressum"));
+    create_button(18, headline[1], 6600, button_top, QStringLiteral("Hilfe"));
+}
+
+void Form1::create_search_panel()
+{
+    const auto label = [this](const QString& name, const QString& caption, const TwipsRect& rect,
+                              qreal points) {
+        auto* widget = new QLabel(caption, sframe);
+        widget->setObjectName(name);
+        widget->setFont(verdana(points, true));
+        set_black_text(widget);
+        set_background(widget, Qt::white);
+        widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        place(widget, rect);
+        return widget;
+    };
+    const auto text_field = [this](const QString& name, float top) {
+        auto* field = new QLineEdit(sframe);
+        field->setObjectName(name);
+        field->setFont(verdana(8.25, false));
+        set_black_text(field);
+        place(field, {1800, top, 3615, 285});
+        field->installEventFilter(this);
+        return field;
+    };
+    const auto list = [this](const QString& name, float top, void (Form1::*chosen)()) {
+        auto* combo = new QComboBox(sframe);
+        combo->setObjectName(name);
+        combo->setFont(verdana(8.25, false));
+        set_black_text(combo);
+        place(combo, {1800, top, 3615, 315});
+        // Only the user's choice searches; the program never selects here.
+        connect(combo, &QComboBox::activated, this, chosen);
+        return combo;
+    };
+
+    SL = label(QStringLiteral("SL"), QStringLiteral("Suche in \"Selunar\""), {0, 0, 4095, 375}, 12);
+    SVT = label(QStringLiteral("SVT"), QStringLiteral("Volltext"), {0, 480, 1695, 375}, 8.25);
+    inpvolltext = text_field(QStringLiteral("inpvolltext"), 480);
+    create_button(6, sframe, 5760, 600, QString());
+    SBst = label(QStringLiteral("SBst"), QStringLiteral("Bibelstelle"), {0, 960, 1695, 375}, 8.25);
+    inpbibel = list(QStringLiteral("inpbibel"), 960, &Form1::inpbibel_Click);
+    create_button(7, sframe, 5760, 1080, QString());
+    SBer = label(QStringLiteral("SBer"), QStringLiteral("Bereich"), {0, 1440, 1695, 375}, 8.25);
+    inpbereich = list(QStringLiteral("inpbereich"), 1440, &Form1::inpbereich_Click);
+    create_button(8, sframe, 5760, 1560, QString());
+    sAutor = label(QStringLiteral("sAutor"), QStringLiteral("Autor"), {0, 1920, 1695, 375}, 8.25);
+    inpautor = list(QStringLiteral("inpautor"), 1920, &Form1::inpautor_Click);
+    create_button(19, sframe, 5760, 1980, QString());
+    sDatum = label(QStringLiteral("sDatum"), QStringLiteral("Datum"), {0, 2400, 1695, 375}, 8.25);
+    inpdatum = text_field(QStringLiteral("inpdatum"), 2340);
+    create_button(9, sframe, 5760, 2400, QString());
+
+    setTabOrder(inpvolltext, inpbibel);
+    setTabOrder(inpbibel, inpbereich);
+    setTabOrder(inpbereich, inpautor);
+    setTabOrder(inpautor, inpdatum);
+}
+
+void Form1::create_button(int index, QWidget* container, float left, float top,
+                          const QString& tool_tip)
+{
+    const TwipsRect rect = is_go_button(index)
+                               ? TwipsRect{left, top, go_button_width, go_button_height}
+                               : TwipsRect{left, top, toolbar_button_size, toolbar_button_size};
+    button_places_[index] = rect;
+    for (bool pressed : {false, true}) {
+        auto* button = new PictureButton(
+            [index, pressed](qreal ratio) { return button_picture(index, pressed, ratio); }, container);
+        const int member = pressed ? index + 100 : index;
+        button->setObjectName(QStringLiteral("but%1").arg(member));
+        button->setToolTip(tool_tip);
+        place(button, rect);
+        connect(button, &PictureButton::clicked, this, [this, member] { but_Click(member); });
+        if (pressed) {
+            button->hide();
+            twins_[index] = button;
+        } else {
+            buttons_[index] = button;
+        }
+    }
+}
+
+HtmlView* Form1::create_view(int index)
+{
+    auto* view = new HtmlView(this);
+    view->setObjectName(QStringLiteral("WB%1").arg(index));
+    connect(view, &HtmlView::navigate_complete, this,
+            [this, index](const QString& address) { WB_NavigateComplete2(index, address); });
+    return view;
+}
+
+PictureButton* Form1::but(int index) const
+{
+    return index >= 100 ? twins_[index - 100] : buttons_[index];
+}
+
+void Form1::place(QWidget* widget, const TwipsRect& rect)
+{
+    widget->setGeometry(scale_.pixels(rect));
+}
+
+void Form1::apply_layout()
+{
+    place(WB[0], layout_.WB0);
+    place(WB[1], layout_.WB1);
+    place(headline[0], layout_.headline0);
+    place(headline[1], layout_.headline1);
+    place(bg, layout_.bg);
+    place(sframe, layout_.sframe);
+}

@@ -1,0 +1,37 @@
+// Filling the four lists read at start-up.
+
+#include "form1.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+#include <QtGlobal>
+
+namespace {
+
+void add_entries(QComboBox* list, const std::vector<ListEntry>& entries, bool with_data)
+{
+    for (const ListEntry& entry : entries)
+        list->addItem(entry.text, with_data ? entry.data : QVariant());
+    // Like the lists the user knows, nothing is chosen until the user chooses.
+    list->setCurrentIndex(-1);
+}
+
+} // namespace
+
+void Form1::fill_lists()
+{
+    // No list event may run while the lists are built: nothing is shown yet.
+    const QSignalBlocker block_books(books);
+    const QSignalBlocker block_bibel(inpbibel);
+    const QSignalBlocker block_bereich(inpbereich);
+    const QSignalBlocker block_autor(inpautor);
+
+    add_entries(inpbereich, lists.inpbereich, false);
+    add_entries(inpbibel, lists.inpbibel, false);
+    books->clear();
+    add_entries(books, lists.books, false);
+    add_entries(inpautor, lists.inpautor, true);
+
+    for (const QString& problem : lists.problems)
+        qWarning().noquote() << "Lookup lists:" << problem;
+}

@@ -1,0 +1,56 @@
+// Showing pages: the page builders' texts written into the views, and what
+// happens when a page cannot be built.
+
+#include "form1.h"
+
+#include "bible_result_list.h"
+#include "day_page.h"
+#include "html_view.h"
+#include "result_list.h"
+
+QString Form1::loadday(QDate datum)
+{
+    const QString page = ::loadday(datum, *rsQov, *db, tplday, tplbibelst, bereiche, suchworte);
+    show_page(0, page);
+    return page;
+}
+
+QString Form1::displiste(const QString& sql, int anzentry)
+{
+    const QString page = ::displiste(*db, sql, anzentry, tplliste, bereiche, suchworte);
+    show_page(0, page);
+    return page;
+}
+
+QString Form1::dispbibelliste(const QString& sql)
+{
+    const QString page = ::dispbibelliste(*bibeldb, sql, tplbibelliste, buecher, suchworte);
+    show_page(1, page);
+    return page;
+}
+
+void Form1::show_page(int view, const QString& page)
+{
+    WB[view]->write_page(page);
+    WB[view]->show();
+    WB[1 - view]->hide();
+}
+
+void Form1::show_message(const QString& text)
+{
+    messages_.show(this, text);
+}
+
+bool Form1::report_failures(const std::function<void()>& work)
+{
+    // A page that cannot be built (a query the database rejects, a damaged
+    // file) leaves the current page in place; the user is told why.
+    try {
+        work();
+        return true;
+    } catch (const std::exception& e) {
+        show_message(QStringLiteral("Die Seite kann nicht gezeigt werden:\n")
+                     + QString::fromStdString(e.what()));
+        return false;
+    }
+}

@@ -1,0 +1,48 @@
+// Start-up: Form_Load before the window is shown, Form_Activate once it is.
+
+#include "form1.h"
+
+#include "current_date.h"
+#include "html_view.h"
+#include "startup.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+
+void Form1::Form_Load()
+{
+    suchmode = 1;
+    apppath = settings_.apppath.endsWith(u'/') ? settings_.apppath : settings_.apppath + u'/';
+    size_window_at_start();
+
+    headline[0]->show();
+    headline[1]->hide();
+    layout_.headline1.top = 0;
+
+    WB[0]->navigate_blank();
+    WB[1]->navigate_blank();
+    place_views_at_start(layout_, scale_.twips_x(width()), scale_.twips_y(height()));
+    apply_layout();
+
+    load_form_resources(*this, apppath);
+    const auto record = [this](const QString& source) { queries_.append(source); };
+    db->setQueryObserver(record);
+    bibeldb->setQueryObserver(record);
+    fill_lists();
+    navbusy = false;
+}
+
+void Form1::Form_Activate()
+{
+    show();
+    QCoreApplication::processEvents();
+    fit_outer_size();
+
+    report_failures([this] {
+        setactdate(actdate, QDateTime(settings_.today(), QTime(0, 0), Qt::UTC), firstdate, lastdate,
+                   [this](const QString& text) { show_message(text); });
+        loadday(actdate);
+        bible_navigate(actbcv, false, true);
+    });
+    WB[1]->hide();
+}

@@ -1,0 +1,35 @@
+#include "picture_button.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureButton::PictureButton(Drawing drawing, QWidget* parent)
+    : QWidget(parent)
+    , drawing_(std::move(drawing))
+{
+}
+
+void PictureButton::paintEvent(QPaintEvent*)
+{
+    // Drawn on demand so that the picture stays crisp on a screen of another
+    // device pixel ratio.
+    const qreal ratio = devicePixelRatioF();
+    if (picture_.isNull() || picture_.devicePixelRatio() != ratio)
+        picture_ = drawing_(ratio);
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture_);
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* event)
+{
+    pressed_inside_ = event->button() == Qt::LeftButton;
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_inside_ && event->button() == Qt::LeftButton
+                       && rect().contains(event->position().toPoint());
+    pressed_inside_ = false;
+    if (click)
+        Q_EMIT clicked();
+}

@@ -1,0 +1,31 @@
+#pragma once
+// A picture control: shows one picture at its top-left corner, offers a tool
+// tip and reports a click (press and release of the left mouse button on it).
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+
+class PictureButton : public QWidget {
+    Q_OBJECT
+
+public:
+    // Draws the picture for a device pixel ratio.
+    using Drawing = std::function<QPixmap(qreal device_pixel_ratio)>;
+
+    explicit PictureButton(Drawing drawing, QWidget* parent = nullptr);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Drawing drawing_;
+    QPixmap picture_;  // drawn at the ratio of the last paint
+    bool pressed_inside_ = false;
+};

@@ -1,0 +1,19 @@
+#pragma once
+// A rectangle shape: a solid fill with a thin border, drawn inside its bounds.
+
+#include <QColor>
+#include <QWidget>
+
+class RectangleShape : public QWidget {
+    Q_OBJECT
+
+public:
+    RectangleShape(QColor fill, QColor border, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor fill_;
+    QColor border_;
+};

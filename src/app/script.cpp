@@ -1,0 +1,141 @@
+#include "script.h"
+
+#include <QStringList>
+
+#include <optional>
+
+namespace {
+
+const QStringList list_names = {QStringLiteral("inpbibel"), QStringLiteral("inpbereich"),
+                                QStringLiteral("inpautor"), QStringLiteral("books"),
+                                QStringLiteral("chaps")};
+const QStringList field_names = {QStringLiteral("inpvolltext"), QStringLiteral("inpdatum")};
+
+// A line cut into its command, its first argument and the rest behind the
+// blank that ends the first argument (kept exactly, blanks included).
+struct Words {
+    QString command;
+    QStringList arguments;  // blank-separated words after the command
+    QString rest_after_first;
+    QString rest_after_command;
+};
+
+Words cut(const QString& line)
+{
+    Words words;
+    qsizetype start = 0;
+    while (start < line.size() && line[start].isSpace())
+        ++start;
+    const QString trimmed_start = line.mid(start);
+    const qsizetype command_end = trimmed_start.indexOf(u' ');
+    words.command = command_end < 0 ? trimmed_start : trimmed_start.left(command_end);
+    words.rest_after_command = command_end < 0 ? QString() : trimmed_start.mid(command_end + 1);
+    words.arguments = words.rest_after_command.split(u' ', Qt::SkipEmptyParts);
+    const qsizetype first_end = words.rest_after_command.indexOf(u' ');
+    words.rest_after_first = first_end < 0 ? QString() : words.rest_after_command.mid(first_end + 1);
+    return words;
+}
+
+std::optional<int> whole_number(const QString& text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+// Reads one line into `step`; returns an error text, empty when the line is sound.
+QString read_line(const QString& line, ScriptStep& step)
+{
+    const Words words = cut(line);
+    const QString& c = words.command;
+    const QStringList& a = words.arguments;
+    const auto two_numbers = [&](ScriptStep::Kind kind) -> QString {
+        const auto x = a.size() == 2 ? whole_number(a[0]) : std::nullopt;
+        const auto y = a.size() == 2 ? whole_number(a[1]) : std::nullopt;
+        if (!x || !y)
+            return c + QStringLiteral(" needs two whole numbers");
+        step.kind = kind;
+        step.x = *x;
+        step.y = *y;
+        return {};
+    };
+
+    if (c == u"click") {
+        const auto n = a.size() == 1 ? whole_number(a[0]) : std::nullopt;
+        if (!n)
+            return QStringLiteral("click needs one whole number");
+        step.kind = ScriptStep::Kind::click;
+        step.x = *n;
+    } else if (c == u"choose") {
+        const auto i = a.size() == 2 ? whole_number(a[1]) : std::nullopt;
+        if (!i || !list_names.contains(a[0]))
+            return QStringLiteral("choose needs a list (%1) and an entry number").arg(list_names.join(u", "));
+        step.kind = ScriptStep::Kind::choose;
+        step.name = a[0];
+        step.x = *i;
+    } else if (c == u"type") {
+        if (a.isEmpty() || !field_names.contains(a[0]))
+            return QStringLiteral("type needs a field (%1)").arg(field_names.join(u", "));
+        step.kind = ScriptStep::Kind::type;
+        step.name = a[0];
+        step.text = words.rest_after_first;
+    } else if (c == u"key") {
+        const auto code = a.size() == 2 ? whole_number(a[1]) : std::nullopt;
+        if (!code || !field_names.contains(a[0]) || *code <= 0 || *code > 0xFFFF)
+            return QStringLiteral("key needs a field (%1) and a character code").arg(field_names.join(u", "));
+        step.kind = ScriptStep::Kind::key;
+        step.name = a[0];
+        step.x = *code;
+    } else if (c == u"link") {
+        if (a.size() < 2 || (a[0] != u"0" && a[0] != u"1"))
+            return QStringLiteral("link needs a view (0 or 1) and an address");
+        step.kind = ScriptStep::Kind::link;
+        step.x = a[0].toInt();
+        step.text = words.rest_after_first;
+    } else if (c == u"resize") {
+        if (QString error = two_numbers(ScriptStep::Kind::resize); !error.isEmpty())
+            return error;
+        if (step.x < 0 || step.y < 0)
+            return QStringLiteral("resize needs sizes of 0 or more");
+    } else if (c == u"cursor") {
+        return two_numbers(ScriptStep::Kind::cursor);
+    } else if (c == u"selftest") {
+        if (!a.isEmpty())
+            return QStringLiteral("selftest takes no arguments");
+        step.kind = ScriptStep::Kind::selftest;
+    } else if (c == u"dump" || c == u"screenshot") {
+        if (words.rest_after_command.trimmed().isEmpty())
+            return c + QStringLiteral(" needs a file path");
+        step.kind = c == u"dump" ? ScriptStep::Kind::dump : ScriptStep::Kind::screenshot;
+        step.text = words.rest_after_command.trimmed();
+    } else {
+        return QStringLiteral("unknown command \"%1\"").arg(c);
+    }
+    return {};
+}
+
+} // namespace
+
+ParsedScript parse_script(const QString& text)
+{
+    ParsedScript script;
+    const QStringList lines = text.split(u'\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        const QString trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith(u'#'))
+            continue;
+        ScriptStep step;
+        step.line = static_cast<int>(i + 1);
+        const QString error = read_line(line, step);
+        if (!error.isEmpty()) {
+            script.error = QStringLiteral("line %1: %2").arg(step.line).arg(error);
+            script.steps.clear();
+            return script;
+        }
+        script.steps.push_back(step);
+    }
+    return script;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// Scripted sessions: a text of commands, one a line, that drive the window
+// the way a user would. Blank lines and lines whose first non-blank character
+// is "#" are skipped. The commands:
+//   click N            the click on picture button N (any whole number)
+//   choose LIST I      the user chooses entry I (from 0) of inpbibel,
+//                      inpbereich, inpautor, books or chaps
+//   type FIELD TEXT    inpvolltext or inpdatum holds TEXT (the rest of the line)
+//   key FIELD CODE     a key press with character code CODE in the field
+//                      (13 = Enter)
+//   link VIEW HREF     view 0 or 1 completes a navigation to HREF (rest of line)
+//   resize W H         the client area becomes W x H pixels
+//   cursor X Y         the mouse cursor is at screen pixel X, Y; one hover tick
+//   selftest           the reference self-test
+//   dump PATH          the window's state as JSON into PATH
+//   screenshot PATH    a picture of the window as PNG into PATH
+
+#include <QString>
+
+#include <vector>
+
+struct ScriptStep {
+    enum class Kind { click, choose, type, key, link, resize, cursor, selftest, dump, screenshot };
+
+    int line = 0;
+    Kind kind = Kind::click;
+    QString name;  // the list, field or view
+    QString text;  // the text, href or path
+    int x = 0;     // the number, index, key code, width or x
+    int y = 0;     // the height or y
+};
+
+struct ParsedScript {
+    std::vector<ScriptStep> steps;
+    QString error;  // "line N: ..." for the first malformed line; empty when none
+};
+
+ParsedScript parse_script(const QString& text);

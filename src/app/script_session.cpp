@@ -1,0 +1,117 @@
+#include "script_session.h"
+
+#include "form1.h"
+#include "html_view.h"
+#include "session_dump.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+
+ScriptSession::ScriptSession(Form1& form)
+    : form_(form)
+{
+    form_.set_cursor_source([this] { return cursor_; });
+}
+
+QString ScriptSession::run(const std::vector<ScriptStep>& steps)
+{
+    for (const ScriptStep& step : steps) {
+        const QString error = run_step(step);
+        if (!error.isEmpty())
+            return QStringLiteral("line %1: %2").arg(step.line).arg(error);
+        // Between two user actions the window handles what is pending.
+        QCoreApplication::processEvents();
+    }
+    return {};
+}
+
+QString ScriptSession::run_step(const ScriptStep& step)
+{
+    using Kind = ScriptStep::Kind;
+    switch (step.kind) {
+    case Kind::click:
+        form_.but_Click(step.x);
+        return {};
+    case Kind::choose:
+        return choose(step.name, step.x);
+    case Kind::type:
+        form_.findChild<QLineEdit*>(step.name)->setText(step.text);
+        return {};
+    case Kind::key:
+        press_key(step.name, step.x);
+        return {};
+    case Kind::link:
+        Q_EMIT form_.findChild<HtmlView*>(QStringLiteral("WB%1").arg(step.x))->navigate_complete(step.text);
+        return {};
+    case Kind::resize:
+        form_.resize(step.x, step.y);
+        return {};
+    case Kind::cursor:
+        cursor_ = QPoint(step.x, step.y);
+        form_.Timer1_Timer();
+        return {};
+    case Kind::selftest:
+        form_.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+        return {};
+    case Kind::dump:
+        return dump(step.text);
+    case Kind::screenshot:
+        return screenshot(step.text);
+    }
+    return {};
+}
+
+QString ScriptSession::choose(const QString& list_name, int index)
+{
+    auto* list = form_.findChild<QComboBox*>(list_name);
+    if (index < 0 || index >= list->count())
+        return QStringLiteral("%1 has no entry %2 (it has %3)").arg(list_name).arg(index).arg(list->count());
+    // Choosing from the drop-down selects the entry and reports the choice,
+    // also when the entry was selected already.
+    list->setCurrentIndex(index);
+    Q_EMIT list->activated(index);
+    return {};
+}
+
+void ScriptSession::press_key(const QString& field_name, int code)
+{
+    auto* field = form_.findChild<QLineEdit*>(field_name);
+    int key = Qt::Key_unknown;
+    switch (code) {
+    case 8: key = Qt::Key_Backspace; break;
+    case 9: key = Qt::Key_Tab; break;
+    case 13: key = Qt::Key_Return; break;
+    case 27: key = Qt::Key_Escape; break;
+    default:
+        if (code >= 0x20 && code < 0x7F)
+            key = QChar(code).toUpper().unicode();
+        break;
+    }
+    const QString text(QChar(static_cast<char16_t>(code)));
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(field, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(field, &release);
+}
+
+QString ScriptSession::dump(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    file.write(QJsonDocument(session_dump(form_)).toJson(QJsonDocument::Indented));
+    return {};
+}
+
+QString ScriptSession::screenshot(const QString& path)
+{
+    if (!form_.grab().save(path, "PNG"))
+        return QStringLiteral("cannot write %1").arg(path);
+    return {};
+}

@@ -1,0 +1,117 @@
+#include "session_dump.h"
+
+#include "form1.h"
+#include "html_view.h"
+#include "wait_cursor.h"
+
+#include <QComboBox>
+#include <QJsonArray>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+QJsonValue date_value(const QDate& date)
+{
+    return date.isValid() ? QJsonValue(date.toString(Qt::ISODate)) : QJsonValue();
+}
+
+QJsonValue date_value(const std::optional<QDate>& date)
+{
+    return date ? date_value(*date) : QJsonValue();
+}
+
+template <class Widget>
+Widget* control(const Form1& form, const QString& name)
+{
+    return form.findChild<Widget*>(name);
+}
+
+QJsonObject list_state(const QComboBox* list)
+{
+    QJsonArray items;
+    for (int i = 0; i < list->count(); ++i)
+        items.append(list->itemText(i));
+    const int index = list->currentIndex();
+    return {{"count", list->count()},
+            {"index", index},
+            {"text", list->currentText()},
+            {"items", items},
+            {"data", index >= 0 ? QJsonValue::fromVariant(list->itemData(index)) : QJsonValue()}};
+}
+
+QJsonArray rect_value(const TwipsRect& rect)
+{
+    return {rect.left, rect.top, rect.width, rect.height};
+}
+
+QJsonObject visibility(const Form1& form)
+{
+    QJsonObject visible;
+    for (const QWidget* widget : form.findChildren<QWidget*>()) {
+        const QString name = widget->objectName();
+        // Qt's own inner widgets carry names beginning with "qt_".
+        if (!name.isEmpty() && !name.startsWith(u"qt_"))
+            visible.insert(name, !widget->isHidden());
+    }
+    return visible;
+}
+
+QJsonObject window_geometry(const Form1& form)
+{
+    const TwipsScale& scale = form.twips_scale();
+    const QRect frame = form.frameGeometry();
+    return {{"left", scale.twips_x(frame.x())},
+            {"top", scale.twips_y(frame.y())},
+            {"width", scale.twips_x(frame.width())},
+            {"height", scale.twips_y(frame.height())},
+            {"client_width", scale.twips_x(form.width())},
+            {"client_height", scale.twips_y(form.height())},
+            {"twips_per_pixel", QJsonArray{scale.per_pixel_x, scale.per_pixel_y}}};
+}
+
+} // namespace
+
+QJsonObject session_dump(const Form1& form)
+{
+    const FormState& s = form.state();
+    const auto* WB0 = control<HtmlView>(form, QStringLiteral("WB0"));
+    const auto* WB1 = control<HtmlView>(form, QStringLiteral("WB1"));
+    const std::optional<QString> top = WB1->top_anchor();
+
+    QJsonObject lists;
+    for (const char* name : {"inpbibel", "inpbereich", "inpautor", "books", "chaps"})
+        lists.insert(QLatin1String(name), list_state(control<QComboBox>(form, QLatin1String(name))));
+
+    const FormGeometry& g = form.layout_twips();
+    return {
+        {"actdate", date_value(s.actdate)},
+        {"firstdate", date_value(s.firstdate)},
+        {"lastdate", date_value(s.lastdate)},
+        {"testdatum", date_value(s.testdatum)},
+        {"actbcv", s.actbcv},
+        {"hilitebcv", s.hilitebcv},
+        {"suchworte", s.suchworte},
+        {"suchmode", s.suchmode},
+        {"navbusy", s.navbusy},
+        {"wb0visible", s.wb0visible},
+        {"visible", visibility(form)},
+        {"html", QJsonObject{{"WB0", WB0->page_text()}, {"WB1", WB1->page_text()}}},
+        {"top_anchor", QJsonObject{{"WB1", top ? QJsonValue(*top) : QJsonValue()}}},
+        {"lists", lists},
+        {"fields",
+         QJsonObject{{"inpvolltext", control<QLineEdit>(form, QStringLiteral("inpvolltext"))->text()},
+                     {"inpdatum", control<QLineEdit>(form, QStringLiteral("inpdatum"))->text()}}},
+        {"captions", QJsonObject{{"SL", control<QLabel>(form, QStringLiteral("SL"))->text()}}},
+        {"geometry", QJsonObject{{"WB0", rect_value(g.WB0)},
+                                 {"WB1", rect_value(g.WB1)},
+                                 {"headline0", rect_value(g.headline0)},
+                                 {"headline1", rect_value(g.headline1)},
+                                 {"bg", rect_value(g.bg)},
+                                 {"sframe", rect_value(g.sframe)}}},
+        {"window", window_geometry(form)},
+        {"messages", QJsonArray::fromStringList(form.messages())},
+        {"queries", QJsonArray::fromStringList(form.queries())},
+        {"pointer", WaitCursor::showing() ? "wait" : "default"},
+    };
+}

@@ -1,0 +1,10 @@
+#pragma once
+// The window's state as one JSON object, for scripted sessions and their
+// tests. Visibility is each control's own flag (shown or hidden by the
+// program), whatever its containers do.
+
+#include <QJsonObject>
+
+class Form1;
+
+QJsonObject session_dump(const Form1& form);

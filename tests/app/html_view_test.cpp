@@ -1,0 +1,151 @@
+#include "html_view.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+class HtmlViewTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        if (QApplication::instance())
+            return;
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "html_view_test";
+        static char* argv[] = {name, nullptr};
+        // Never destroyed: a widget application must not end among the
+        // static destructors of the process.
+        new QApplication(argc, argv);
+    }
+
+    void SetUp() override
+    {
+        view.resize(400, 200);
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    }
+
+    // Clicks the middle of the first occurrence of `text` in the page.
+    void click_text(const QString& text)
+    {
+        const QTextCursor found = view.document()->find(text);
+        ASSERT_FALSE(found.isNull()) << text.toStdString();
+        QTextCursor middle(view.document());
+        middle.setPosition(found.selectionStart() + text.size() / 2);
+        const QPoint point = view.cursorRect(middle).center();
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, point);
+    }
+
+    // A chapter-like page: 60 verses, each behind an empty anchor.
+    static QString long_page()
+    {
+        QString page = QStringLiteral("<html><body><p>Kapitel</p><table>");
+        for (int verse = 1; verse <= 60; ++verse)
+            page += QStringLiteral("<tr><td><a name=\"v%1\"></a><span>%1</span></td><td>Vers %1</td></tr>\r\n")
+                        .arg(verse);
+        return page + QStringLiteral("</table></body></html>");
+    }
+
+    HtmlView view;
+};
+
+TEST_F(HtmlViewTest, AClickedLinkReportsItsExactTarget)
+{
+    QSignalSpy spy(&view, &HtmlView::navigate_complete);
+    view.write_page(QStringLiteral(
+        "<p><a href=\"BIBLE|19_23_1/19_24_1|\">Psalm 23</a> und <a href=\"GOTO05.03.2024|\">Tag</a> "
+        "und <a href=\"AUTOR|12|\">Autor</a></p>"));
+
+    click_text(QStringLiteral("Psalm 23"));
+    click_text(QStringLiteral("Tag"));
+    click_text(QStringLiteral("Autor"));
+
+    ASSERT_EQ(spy.count(), 3);
+    EXPECT_EQ(spy[0][0].toString(), QStringLiteral("BIBLE|19_23_1/19_24_1|"));
+    EXPECT_EQ(spy[1][0].toString(), QStringLiteral("GOTO05.03.2024|"));
+    EXPECT_EQ(spy[2][0].toString(), QStringLiteral("AUTOR|12|"));
+}
+
+TEST_F(HtmlViewTest, AClickedLinkIsNotFollowed)
+{
+    const QString page = QStringLiteral("<p><a href=\"BIBLE|1_1_1|\">Link</a></p>");
+    view.write_page(page);
+    click_text(QStringLiteral("Link"));
+    EXPECT_EQ(view.page_text(), page);
+    EXPECT_TRUE(view.source().isEmpty());
+    EXPECT_FALSE(view.document()->find(QStringLiteral("Link")).isNull());
+}
+
+TEST_F(HtmlViewTest, NavigateBlankEmptiesTheViewAndReportsAboutBlank)
+{
+    view.write_page(QStringLiteral("<p>alt</p>"));
+    QSignalSpy spy(&view, &HtmlView::navigate_complete);
+    view.navigate_blank();
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy[0][0].toString(), QStringLiteral("about:blank"));
+    EXPECT_TRUE(view.page_text().isEmpty());
+    EXPECT_TRUE(view.toPlainText().isEmpty());
+}
+
+TEST_F(HtmlViewTest, KeepsTheTextAsWritten)
+{
+    const QString page = QStringLiteral("<HTML><body>\r\n<font size=3></font><b>Gott</b></body></HTML>");
+    view.write_page(page);
+    EXPECT_EQ(view.page_text(), page);
+}
+
+TEST_F(HtmlViewTest, ScrollsTheAnchorToTheTop)
+{
+    view.write_page(long_page());
+    EXPECT_EQ(view.top_anchor(), QStringLiteral("v1"));
+    view.scroll_to_anchor(QStringLiteral("v30"));
+    EXPECT_GT(view.verticalScrollBar()->value(), 0);
+    EXPECT_EQ(view.top_anchor(), QStringLiteral("v30"));
+}
+
+TEST_F(HtmlViewTest, AnUnknownAnchorShowsThePageFromItsTop)
+{
+    view.write_page(long_page());
+    view.scroll_to_anchor(QStringLiteral("v12"));
+    ASSERT_GT(view.verticalScrollBar()->value(), 0);
+    view.scroll_to_anchor(QStringLiteral("v999"));
+    EXPECT_EQ(view.verticalScrollBar()->value(), 0);
+    EXPECT_EQ(view.top_anchor(), QStringLiteral("v1"));
+}
+
+TEST_F(HtmlViewTest, AHiddenViewScrollsWhenShown)
+{
+    view.hide();
+    view.write_page(long_page());
+    view.scroll_to_anchor(QStringLiteral("v40"));
+    view.show();
+    EXPECT_EQ(view.top_anchor(), QStringLiteral("v40"));
+}
+
+TEST_F(HtmlViewTest, ANewPageDropsAScrollStillWaiting)
+{
+    view.hide();
+    view.write_page(long_page());
+    view.scroll_to_anchor(QStringLiteral("v40"));
+    view.write_page(long_page());
+    view.show();
+    EXPECT_EQ(view.verticalScrollBar()->value(), 0);
+    EXPECT_EQ(view.top_anchor(), QStringLiteral("v1"));
+}
+
+TEST_F(HtmlViewTest, NoAnchorInThePage)
+{
+    view.write_page(QStringLiteral("<p>ohne Anker</p>"));
+    EXPECT_EQ(view.top_anchor(), std::nullopt);
+}
+
+} // namespace
