@@ -148,9 +148,9 @@ bool reference_match(const QList<uint>& value, qsizetype v, const QList<uint>& p
 TEST(LikePattern, AgreesWithTryingEverySplitOnRandomPatterns)
 {
     // Each pattern part with texts it matches. Letters with case forms of
-    // another length (s and ſ, k and the Kelvin sign, ß and ẞ) are there on
-    // purpose; the fillers make values long enough for the search sixteen
-    // bytes at a time.
+    // another length (s and ſ, k and the Kelvin sign, ß and ẞ, ⱥ and Ⱥ) are
+    // there on purpose; the fillers make values long enough for the search
+    // sixteen bytes at a time.
     const std::vector<std::pair<QString, QStringList>> parts = {
         {u"a"_qs, {u"a"_qs, u"A"_qs}},         {u"b"_qs, {u"B"_qs}},
         {u"Ä"_qs, {u"ä"_qs, u"Ä"_qs}},         {u"ö"_qs, {u"Ö"_qs}},
@@ -159,10 +159,10 @@ TEST(LikePattern, AgreesWithTryingEverySplitOnRandomPatterns)
         {u"*"_qs, {u"😀"_qs, u"ss"_qs}},       {u"?"_qs, {u"x"_qs, u"€"_qs, u"😀"_qs}},
         {u"#"_qs, {u"7"_qs}},                  {u"[ab]"_qs, {u"A"_qs, u"b"_qs}},
         {u"[!a]"_qs, {u"ö"_qs, u"1"_qs}},      {u"1"_qs, {u"1"_qs}},
-        {u"€"_qs, {u"€"_qs}},
+        {u"€"_qs, {u"€"_qs}},                  {u"ⱥ"_qs, {u"Ⱥ"_qs, u"ⱥ"_qs}},
     };
     const QStringList noise = {u"a"_qs, u"A"_qs, u"b"_qs, u"ä"_qs, u"Ö"_qs, u"1"_qs, u"x"_qs, u"€"_qs,
-                               u"😀"_qs, u"s"_qs, u"ſ"_qs, u"k"_qs, u"\u212A"_qs, u"ß"_qs, u"xxxxxxxxxxxxxxxx"_qs};
+                               u"😀"_qs, u"s"_qs, u"ſ"_qs, u"k"_qs, u"\u212A"_qs, u"ß"_qs, u"Ⱥ"_qs, u"xxxxxxxxxxxxxxxx"_qs};
     std::mt19937 random(2024);
     const auto below = [&](qsizetype n) { return std::uniform_int_distribution<qsizetype>(0, n - 1)(random); };
     for (int round = 0; round < 20000; ++round) {
