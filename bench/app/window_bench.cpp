@@ -1,0 +1,77 @@
+// The window's commands as the user sees them: the page built, written into
+// its view, laid out and painted. Runs on the demo data in the program folder
+// with the offscreen platform.
+
+#include "form1.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+
+#include <memory>
+
+namespace {
+
+QApplication& application()
+{
+    static int argc = 1;
+    static char name[] = "window_bench";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Never destroyed: a widget application must not end among the static
+    // destructors of the process.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
+}
+
+// The window after start-up on 5 March 2024, with messages only recorded.
+std::unique_ptr<Form1> started_window()
+{
+    application();
+    Form1::Settings settings;
+    settings.apppath = QStringLiteral(SELUNAR_DATA_DIR);
+    settings.today = [] { return QDate(2024, 3, 5); };
+    settings.messages = MessageBoxes::Mode::Record;
+    auto form = std::make_unique<Form1>(settings);
+    form->Form_Load();
+    form->Form_Activate();
+    form->resize(800, 600);
+    QCoreApplication::processEvents();
+    return form;
+}
+
+// "nächster Tag" and "vorheriger Tag" in turn, each followed by a repaint.
+void BM_NextDay(benchmark::State& bench)
+{
+    const std::unique_ptr<Form1> form = started_window();
+    int button = 1;
+    for (auto _ : bench) {
+        form->but_Click(button);
+        form->repaint();
+        button = 1 - button;
+    }
+}
+BENCHMARK(BM_NextDay)->Unit(benchmark::kMillisecond);
+
+// Choosing chapter 119 of the Psalms from chapter 118, with the repaint.
+void BM_ChapterSwitchToPsalm119(benchmark::State& bench)
+{
+    const std::unique_ptr<Form1> form = started_window();
+    form->but_Click(10);
+    auto* books = form->findChild<QComboBox*>(QStringLiteral("books"));
+    auto* chaps = form->findChild<QComboBox*>(QStringLiteral("chaps"));
+    books->setCurrentIndex(18);
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        chaps->setCurrentIndex(117);
+        form->repaint();
+        bench.ResumeTiming();
+        chaps->setCurrentIndex(118);
+        form->repaint();
+    }
+}
+BENCHMARK(BM_ChapterSwitchToPsalm119)->Unit(benchmark::kMillisecond);
+
+} // namespace
