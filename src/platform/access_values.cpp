@@ -90,6 +90,10 @@ public:
 
     void unit(char16_t unit)
     {
+        if (unit < 0x80 && !pending_) {
+            *out_++ = char(unit);
+            return;
+        }
         if (pending_) {
             if (is_low_surrogate(unit)) {
                 out_ = put_utf8(0x10000 + ((char32_t(pending_) - 0xD800) << 10) + (unit - 0xDC00), out_);
