@@ -1,5 +1,8 @@
 #include "bcv_key.h"
 
+#include <tuple>
+#include <utility>
+
 namespace {
 
 // Unsigned decimal digits only; at most nine, so the value fits an int.

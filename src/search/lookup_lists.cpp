@@ -4,6 +4,7 @@
 #include "author_name.h"
 #include "database.h"
 
+#include <limits>
 #include <memory>
 #include <optional>
 
@@ -111,7 +112,8 @@ void read_autoren(Database& db, LookupLists& lists)
         const QVariant aid = rs->Fields(QStringLiteral("aid"));
         bool ok = false;
         const qlonglong id = aid.toLongLong(&ok);
-        if (IsNull(aid) || !ok || id < INT32_MIN || id > INT32_MAX) {
+        const bool fits = id >= std::numeric_limits<qint32>::min() && id <= std::numeric_limits<qint32>::max();
+        if (IsNull(aid) || !ok || !fits) {
             lists.problems << QStringLiteral("VW1AutorenAktiv: \"%1\" skipped: the author id \"%2\" is no 32-bit whole number")
                                   .arg(name, ValueText(aid));
             continue;
