@@ -111,7 +111,8 @@ private:
     // Writes `page` into WB(view), shows that view and hides the other.
     void show_page(int view, const QString& page);
     void show_message(const QString& text);
-    bool report_failures(const std::function<void()>& work);
+    // Runs `work`; a failure is reported in a message and the program goes on.
+    void report_failures(const std::function<void()>& work);
 
     // Search panel and searches (form1_search.cpp)
     void showsuche(int mode);

@@ -41,16 +41,14 @@ void Form1::show_message(const QString& text)
     messages_.show(this, text);
 }
 
-bool Form1::report_failures(const std::function<void()>& work)
+void Form1::report_failures(const std::function<void()>& work)
 {
     // A page that cannot be built (a query the database rejects, a damaged
     // file) leaves the current page in place; the user is told why.
     try {
         work();
-        return true;
     } catch (const std::exception& e) {
         show_message(QStringLiteral("Die Seite kann nicht gezeigt werden:\n")
                      + QString::fromStdString(e.what()));
-        return false;
     }
 }
