@@ -1,0 +1,138 @@
+// The window driven through its widgets, as the user does it: mouse clicks
+// on picture buttons and page links, keys in the fields and lists. Runs on
+// the demo data in the program folder.
+
+#include "form1.h"
+#include "html_view.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+class Form1Interaction : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        if (QApplication::instance())
+            return;
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "form1_interaction_test";
+        static char* argv[] = {name, nullptr};
+        // Never destroyed: a widget application must not end among the
+        // static destructors of the process.
+        new QApplication(argc, argv);
+    }
+
+    void SetUp() override
+    {
+        form.Form_Load();
+        form.Form_Activate();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+
+    template <class Widget = QWidget>
+    Widget* control(const char* name)
+    {
+        auto* widget = form.findChild<Widget*>(QString::fromUtf8(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); }
+
+    // Clicks the middle of `text` in the page of `view`.
+    void click_link(const char* view, const QString& text)
+    {
+        auto* html = control<HtmlView>(view);
+        const QTextCursor found = html->document()->find(text);
+        ASSERT_FALSE(found.isNull()) << text.toStdString();
+        QTextCursor middle(html->document());
+        middle.setPosition(found.selectionStart() + text.size() / 2);
+        QTest::mouseClick(html->viewport(), Qt::LeftButton, Qt::NoModifier, html->cursorRect(middle).center());
+    }
+
+    QString last_query() const { return form.queries().isEmpty() ? QString() : form.queries().constLast(); }
+
+    Form1 form{{QStringLiteral(SELUNAR_DATA_DIR), [] { return QDate(2024, 3, 5); }, MessageBoxes::Mode::Record}};
+};
+
+TEST_F(Form1Interaction, PictureButtonsAndTheirTwinsRunTheirCommands)
+{
+    click("but1");
+    EXPECT_EQ(form.state().actdate, QDate(2024, 3, 6));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // While the cursor rests on it, the twin takes the click.
+    const QPoint on_button = control("but0")->mapToGlobal(QPoint(10, 10));
+    form.set_cursor_source([on_button] { return on_button; });
+    form.Timer1_Timer();
+    ASSERT_FALSE(control("but100")->isHidden());
+    click("but100");
+    EXPECT_EQ(form.state().actdate, QDate(2024, 3, 5));
+}
+
+TEST_F(Form1Interaction, EnterInTheDateField)
+{
+    click("but3");
+    QLineEdit* field = control<QLineEdit>("inpdatum");
+    QTest::keyClicks(field, QStringLiteral("31.12.2024"));
+    EXPECT_EQ(form.state().actdate, QDate(2024, 3, 5));
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(form.state().actdate, QDate(2024, 12, 31));
+    EXPECT_EQ(field->text(), QStringLiteral("31.12.2024"));
+}
+
+TEST_F(Form1Interaction, ChoosingAnAuthorWithTheKeyboard)
+{
+    click("but3");
+    auto* authors = control<QComboBox>("inpautor");
+    authors->setFocus();
+    QTest::keyClick(authors, Qt::Key_Down);
+    EXPECT_EQ(authors->currentIndex(), 0);
+    EXPECT_EQ(last_query(), QStringLiteral("select * from vw1qov where aid=9 order by datum"));
+    EXPECT_FALSE(control("WB0")->isHidden());
+}
+
+TEST_F(Form1Interaction, ChoosingABookWithTheKeyboard)
+{
+    click("but10");
+    auto* books = control<QComboBox>("books");
+    books->setFocus();
+    QTest::keyClick(books, Qt::Key_Down);
+    EXPECT_EQ(form.state().actbcv, QStringLiteral("2_1_0"));
+    EXPECT_EQ(control<QComboBox>("chaps")->count(), 40);
+    EXPECT_FALSE(form.state().navbusy);
+}
+
+TEST_F(Form1Interaction, LinksOfTheDayPageAndOfAList)
+{
+    // 5 March 2024: Bible reading Lukas 1,41-80, author Hanna Rama (5).
+    click_link("WB0", QStringLiteral("Lukas 1,41-80"));
+    EXPECT_EQ(form.state().actbcv, QStringLiteral("42_1_41-80"));
+    EXPECT_EQ(control<HtmlView>("WB1")->top_anchor(), QStringLiteral("v41"));
+    EXPECT_FALSE(control("headline1")->isHidden());
+
+    click("but15");
+    click_link("WB0", QStringLiteral("Hanna Rama"));
+    EXPECT_EQ(last_query(), QStringLiteral("select * from vw1qov where aid=5 order by datum"));
+
+    // The list's first day, by the text of its date link (05.03.24).
+    const QRegularExpressionMatch first_day = QRegularExpression(QStringLiteral("GOTO(\\d\\d)\\.(\\d\\d)\\.20(\\d\\d)\\|"))
+                                                  .match(control<HtmlView>("WB0")->page_text());
+    ASSERT_TRUE(first_day.hasMatch());
+    click_link("WB0", first_day.captured(1) + u'.' + first_day.captured(2) + u'.' + first_day.captured(3));
+    EXPECT_EQ(form.state().actdate,
+              QDate(2000 + first_day.captured(3).toInt(), first_day.captured(2).toInt(), first_day.captured(1).toInt()));
+}
+
+} // namespace
