@@ -24,10 +24,7 @@ void Form1::Form_Load()
     place_views_at_start(layout_, scale_.twips_x(width()), scale_.twips_y(height()));
     apply_layout();
 
-    load_form_resources(*this, apppath);
-    const auto record = [this](const QString& source) { queries_.append(source); };
-    db->setQueryObserver(record);
-    bibeldb->setQueryObserver(record);
+    load_form_resources(*this, apppath, [this](const QString& source) { queries_.append(source); });
     fill_lists();
     navbusy = false;
 }

@@ -36,6 +36,15 @@ TEST(DaySession, StartsOnTodaysPage)
     EXPECT_EQ(list(start, QStringLiteral("books"))[QStringLiteral("index")].toInt(), 0);
     EXPECT_EQ(list(start, QStringLiteral("chaps"))[QStringLiteral("count")].toInt(), 50);
     EXPECT_EQ(list(start, QStringLiteral("chaps"))[QStringLiteral("index")].toInt(), 0);
+
+    // The lookup lists are the first queries, exactly as sent; then the day's author.
+    const QStringList queries = strings(start[QStringLiteral("queries")]);
+    ASSERT_GE(queries.size(), 4);
+    EXPECT_EQ(queries.mid(queries.indexOf(QStringLiteral(" select * from [Bereiche] order by Bezeichnung")), 3),
+              (QStringList{QStringLiteral(" select * from [Bereiche] order by Bezeichnung"),
+                           QStringLiteral(" select * from [Bibel] order by Lfdnr"),
+                           QStringLiteral("select * from [VW1AutorenAktiv] order by Nachname, Vorname")}));
+    EXPECT_TRUE(queries.constLast().startsWith(QStringLiteral("Select * from AutorenNeu Where AID=")));
 }
 
 TEST(DaySession, PreviousNextAndToday)

@@ -89,17 +89,19 @@ void read_year(FormState& state, const QString& path)
 
 } // namespace
 
-void load_form_resources(FormState& state, const QString& apppath)
+void load_form_resources(FormState& state, const QString& apppath, const Database::QueryObserver& observer)
 {
     state.suchmode = 1;
     state.apppath = apppath.endsWith(u'/') ? apppath : apppath + u'/';
 
     const QString qov_path = state.apppath + QStringLiteral("qov.mdb");
     state.db = open_database(qov_path, {});
+    state.db->setQueryObserver(observer);
     state.rsQov = open_table(*state.db, qov_path, QStringLiteral("QOV"));
 
     const QString bible_path = state.apppath + QStringLiteral("elberfelderbibel.mdb");
     state.bibeldb = open_database(bible_path, QStringLiteral("MS Access;PWD=Murb64#7;"));
+    state.bibeldb->setQueryObserver(observer);
     state.rsTexte = open_table(*state.bibeldb, bible_path, QStringLiteral("texte"), QStringLiteral("book"));
 
     read_templates(state);

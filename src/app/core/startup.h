@@ -26,6 +26,9 @@ private:
 // cut); takes firstdate and lastdate from the index "Datum" of "QOV";
 // hilitebcv empty, actbcv "1_1_0"; fills bereiche, buecher and lists; navbusy
 // false. `apppath` gets a trailing "/" when it lacks one.
+// `observer`, when given, is installed on both databases as soon as they are
+// open, so it sees every query from the lookup lists on.
 // Throws StartupError for a missing or unreadable database or template, a
 // wrong Bible password, an empty "QOV" or a failing lookup query.
-void load_form_resources(FormState& state, const QString& apppath);
+void load_form_resources(FormState& state, const QString& apppath,
+                         const Database::QueryObserver& observer = {});
