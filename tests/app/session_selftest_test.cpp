@@ -23,14 +23,15 @@ TEST(SelfTest, TwoRunsOverTheYearReportingKeysThatCannotBeShown)
                    "update QOV set bcv1 = '99_1_1' where Datum = '2024-03-05';"
                    "update QOV set bcv2 = '40_12_1-25;19_999_1' where Datum = '2024-01-14';"
                    "update QOV set bcv1 = '' where Datum = '2024-01-15';");
-    const Session session = run_script_text(QStringLiteral("selftest\ndump first.json\nselftest\ndump second.json\n"),
+    const Session session = run_script_text(QStringLiteral("dump start.json\nselftest\ndump first.json\nselftest\ndump second.json\n"),
                                             {QStringLiteral("2024-03-05"), folder.path()});
     ASSERT_EQ(session.exit_code, 0) << session.errors.toStdString();
 
-    // Every day of 2024 once.
+    // Every day of 2024 once (start-up opened the table once already).
+    const qsizetype at_start = table_openings(session.dump(QStringLiteral("start.json")));
     const QJsonObject first = session.dump(QStringLiteral("first.json"));
     EXPECT_EQ(first[QStringLiteral("testdatum")].toString(), QStringLiteral("2024-12-31"));
-    EXPECT_EQ(table_openings(first), 366);
+    EXPECT_EQ(table_openings(first) - at_start, 366);
     // The last key of 31 December: its Bible reading, shown highlighted.
     EXPECT_EQ(first[QStringLiteral("actbcv")].toString(), QStringLiteral("22_7_0"));
     EXPECT_EQ(first[QStringLiteral("hilitebcv")].toString(), QStringLiteral("22_7_0"));
@@ -51,7 +52,7 @@ TEST(SelfTest, TwoRunsOverTheYearReportingKeysThatCannotBeShown)
     // A second run starts again on the first day.
     const QJsonObject second = session.dump(QStringLiteral("second.json"));
     EXPECT_EQ(second[QStringLiteral("testdatum")].toString(), QStringLiteral("2024-12-31"));
-    EXPECT_EQ(table_openings(second), 2 * 366);
+    EXPECT_EQ(table_openings(second) - at_start, 2 * 366);
     EXPECT_EQ(strings(second[QStringLiteral("messages")]).size(), 2);
 }
 
