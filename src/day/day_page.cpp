@@ -54,8 +54,11 @@ QString loadday(QDate datum, Recordset& rsQov, Database& db, const QString& tpld
 {
     rsQov.Seek(QStringLiteral("="), {QDateTime(datum, QTime(0, 0), Qt::UTC)});
     const bool found = !rsQov.NoMatch();
+    // A book database without one of the columns (an older one, say) shows
+    // that part of every page empty, as it does a Null value.
     const auto field = [&](const char* name) {
-        return found ? rsQov.Fields(QString::fromLatin1(name)) : QVariant();
+        const QString column = QString::fromLatin1(name);
+        return found && rsQov.HasField(column) ? rsQov.Fields(column) : QVariant();
     };
 
     QString page = tplday;
