@@ -83,13 +83,16 @@ QString renderchap(int book, int chap, Recordset& rsTexte, const QString& tplbib
     const std::vector<BcvReference> references = highlight_references(hilitebcv);
     const VerseRow row(tplvers);
     QString rows;
+    // A verse table without its text column shows the verse numbers alone.
+    const QString text_column = QStringLiteral("Bible_Text");
+    const bool has_text = rsTexte.HasField(text_column);
     rsTexte.Seek(QStringLiteral(">="), {qint64(book), qint64(chap)});
     // The seek lands on the first record at or after the chapter; only records
     // of the chapter itself become rows, so an empty chapter shows none.
     while (!rsTexte.Eof() && rsTexte.Fields(QStringLiteral("book")).toLongLong() == book
            && rsTexte.Fields(QStringLiteral("chapter")).toLongLong() == chap) {
         const QVariant verse = rsTexte.Fields(QStringLiteral("verse"));
-        const QString text = ValueText(rsTexte.Fields(QStringLiteral("Bible_Text")));
+        const QString text = has_text ? ValueText(rsTexte.Fields(text_column)) : QString();
         if (selects(references, book, chap, verse.toInt()))
             row.append(rows, ValueText(verse), QStringLiteral("<b>") + text + QStringLiteral("</b>"));
         else
