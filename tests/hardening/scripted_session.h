@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <map>
+#include <ostream>
 
 struct SessionOutcome {
     bool finished = false;  // ended by itself within the time limit
@@ -32,3 +33,9 @@ SessionOutcome run_session(const QString& data_dir, const QString& script,
 QString page_text(const QJsonObject& dump, const QString& view);  // html.WB0 / html.WB1
 QStringList messages(const QJsonObject& dump);
 bool is_visible(const QJsonObject& dump, const QString& control);
+
+// Texts in test failures as text.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
