@@ -107,7 +107,9 @@ void ReadTextFile(QString& target, const QString& path)
     if (file.error() != QFileDevice::NoError)
         throw TextFileError(path, file.errorString());
 
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // The decoder keeps a byte-order mark, so that exactly one is dropped below.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())
         text = decode_windows_1252(bytes);
