@@ -75,7 +75,6 @@ TEST(LongValue, InlineBytesFollowTheReference)
 {
     const PageFile file(2);
     EXPECT_EQ(read(reference(0x80000000u | 5, 0, "hello"), file), "hello");
-    EXPECT_EQ(read(reference(0x80000000u, 0), file), "");
     EXPECT_EQ(read(std::vector<std::uint8_t>{}, file), "");
 }
 
@@ -98,7 +97,7 @@ TEST(LongValue, ChainedValueJoinsItsPartsUpToItsLength)
     EXPECT_EQ(value, std::string(4000, 'a') + std::string(4000, 'b') + std::string(1000, 'c'));
 }
 
-TEST(LongValue, BrokenReferencesAreReportedAsDamage)
+TEST(LongValue, BrokenReferencesAndShortChainsAreReportedAsDamage)
 {
     PageFile file(3);
     const std::uint32_t row = file.add_row(1, "data");
@@ -106,11 +105,7 @@ TEST(LongValue, BrokenReferencesAreReportedAsDamage)
     EXPECT_THROW(read(reference(0x40000000u | 4, (0u << 8) | 0), file), std::runtime_error);  // header page
     EXPECT_THROW(read(reference(0x40000000u | 4, row + 1), file), std::runtime_error);         // no such row
     EXPECT_THROW(read(reference(1u << 29, row), file), std::runtime_error);  // longer than the file
-}
 
-TEST(LongValue, ChainsThatEndEarlyOrLoopAreReportedAsDamage)
-{
-    PageFile file(3);
     const std::uint32_t short_chain = file.add_row(1, chain_part(0, "only this"));
     EXPECT_THROW(read(reference(5000, short_chain), file), std::runtime_error);
 

@@ -15,81 +15,36 @@ bool like(const QString& value, const QString& pattern)
 
 } // namespace
 
-TEST(LikePattern, StarTakesAnyRunAndTheRestIsAnchored)
+TEST(LikePattern, EachWildcardKindMatchesAnchored)
 {
-    EXPECT_TRUE(like(u"Gott"_qs, u"*"_qs));
-    EXPECT_TRUE(like(QString(), u"*"_qs));
-    EXPECT_TRUE(like(u"Gott"_qs, u"G*t"_qs));
-    EXPECT_TRUE(like(u"Gottes Wort"_qs, u"*es*"_qs));
-    EXPECT_TRUE(like(u"Gottes"_qs, u"*es"_qs));
-    EXPECT_FALSE(like(u"Gottes"_qs, u"Gott"_qs));
-    EXPECT_FALSE(like(u"Gottes"_qs, u"*ott"_qs));
-    EXPECT_FALSE(like(u"der Gott"_qs, u"Gott*"_qs));
+    struct Case {
+        const char16_t* value;
+        const char16_t* pattern;
+        bool matches;
+    };
+    const Case cases[] = {
+        {u"Gott", u"*", true},           {u"", u"*", true},              {u"Gottes Wort", u"*es*", true},
+        {u"Gottes", u"Gott", false},     {u"der Gott", u"Gott*", false}, {u"a", u"a*a", false},
+        {u"Größe", u"Gr?ße", true},      {u"Gtt", u"G?tt", false},       {u"😀", u"?", true},
+        {u"Psalm 9", u"Psalm #", true},  {u"Psalm X", u"Psalm #", false}, {u"Psalm 90", u"Psalm #", false},
+        {u"hott", u"[GH]ott", true},     {u"Bx", u"[a-c]x", true},       {u"dx", u"[a-c]x", false},
+        {u"dx", u"[!a-c]x", true},       {u"Bx", u"[!a-c]x", false},     {u"Äpfel", u"[ä]pfel", true},
+        // Brackets quote wildcards; odd brackets stand for themselves.
+        {u"a*b", u"a[*]b", true},        {u"axb", u"a[*]b", false},      {u"-", u"[a-]", true},
+        {u"ab", u"a[]b", true},          {u"a[b", u"a[b", true},         {u"x[1", u"*[#", true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(like(QString::fromUtf16(c.value), QString::fromUtf16(c.pattern)), c.matches)
+            << QString::fromUtf16(c.value).toStdString() << " like " << QString::fromUtf16(c.pattern).toStdString();
     EXPECT_TRUE(like(QString(), QString()));
     EXPECT_FALSE(like(u"a"_qs, QString()));
-}
-
-TEST(LikePattern, PiecesBetweenStarsDoNotOverlap)
-{
-    EXPECT_TRUE(like(u"xaxbxc"_qs, u"*a*b*c"_qs));
-    EXPECT_FALSE(like(u"xaxcxb"_qs, u"*a*b*c"_qs));
-    EXPECT_TRUE(like(u"aa"_qs, u"a*a"_qs));
-    EXPECT_FALSE(like(u"a"_qs, u"a*a"_qs));
-    EXPECT_TRUE(like(u"abab"_qs, u"*ab*ab*"_qs));
-    EXPECT_FALSE(like(u"aba"_qs, u"*ab*ab*"_qs));
-    EXPECT_TRUE(like(u"aaab"_qs, u"*aab"_qs));
-}
-
-TEST(LikePattern, QuestionMarkAndHashTakeOneCharacter)
-{
-    EXPECT_TRUE(like(u"Gott"_qs, u"G?tt"_qs));
-    EXPECT_FALSE(like(u"Gtt"_qs, u"G?tt"_qs));
-    EXPECT_TRUE(like(u"Größe"_qs, u"Gr?ße"_qs));
-    EXPECT_TRUE(like(u"😀"_qs, u"?"_qs));
-    EXPECT_TRUE(like(u"Psalm 9"_qs, u"Psalm #"_qs));
-    EXPECT_FALSE(like(u"Psalm X"_qs, u"Psalm #"_qs));
-    EXPECT_FALSE(like(u"Psalm 90"_qs, u"Psalm #"_qs));
-    EXPECT_TRUE(like(u"Psalm 90, 1"_qs, u"*##*"_qs));
-}
-
-TEST(LikePattern, BracketListsRangesAndNegation)
-{
-    EXPECT_TRUE(like(u"Gott"_qs, u"[GH]ott"_qs));
-    EXPECT_TRUE(like(u"hott"_qs, u"[GH]ott"_qs));
-    EXPECT_FALSE(like(u"Mott"_qs, u"[GH]ott"_qs));
-    EXPECT_TRUE(like(u"Bx"_qs, u"[a-c]x"_qs));
-    EXPECT_TRUE(like(u"bx"_qs, u"[A-C]x"_qs));
-    EXPECT_FALSE(like(u"dx"_qs, u"[a-c]x"_qs));
-    EXPECT_TRUE(like(u"dx"_qs, u"[!a-c]x"_qs));
-    EXPECT_FALSE(like(u"Bx"_qs, u"[!a-c]x"_qs));
-    EXPECT_TRUE(like(u"Äpfel"_qs, u"[ä]pfel"_qs));
-    EXPECT_FALSE(like(u"Apfel"_qs, u"[ä]pfel"_qs));
-}
-
-TEST(LikePattern, BracketsQuoteWildcardsAndOddBracketsStandForThemselves)
-{
-    EXPECT_TRUE(like(u"a*b"_qs, u"a[*]b"_qs));
-    EXPECT_FALSE(like(u"axb"_qs, u"a[*]b"_qs));
-    EXPECT_TRUE(like(u"1#"_qs, u"1[#]"_qs));
-    EXPECT_TRUE(like(u"?"_qs, u"[?]"_qs));
-    EXPECT_TRUE(like(u"-"_qs, u"[-a]"_qs));
-    EXPECT_TRUE(like(u"-"_qs, u"[a-]"_qs));
-    EXPECT_TRUE(like(u"!"_qs, u"[a!]"_qs));
-    EXPECT_TRUE(like(u"ab"_qs, u"a[]b"_qs));
-    EXPECT_TRUE(like(u"a[b"_qs, u"a[b"_qs));
-    EXPECT_TRUE(like(u"x[1"_qs, u"*[#"_qs));
-    EXPECT_TRUE(like(u"a]"_qs, u"a]"_qs));
 }
 
 TEST(LikePattern, LettersMatchInEitherCaseUmlautsIncluded)
 {
     EXPECT_TRUE(like(u"ÜBER ALLES"_qs, u"*über*"_qs));
-    EXPECT_TRUE(like(u"über alles"_qs, u"*ÜBER*"_qs));
     EXPECT_TRUE(like(u"ärger"_qs, u"ÄRGER"_qs));
-    EXPECT_TRUE(like(u"GRÖSSE"_qs, u"*grösse*"_qs));
-    EXPECT_TRUE(like(u"Hoffnung"_qs, u"*HOFF*"_qs));
     EXPECT_TRUE(like(u"ΘΕΟΣ"_qs, u"*θεος*"_qs));
-    EXPECT_TRUE(like(u"ДУХ"_qs, u"*дух"_qs));
     // ß has no one-letter capital, so it is not SS.
     EXPECT_FALSE(like(u"STRASSE"_qs, u"*straße*"_qs));
     EXPECT_TRUE(like(u"STRAẞE"_qs, u"*straße*"_qs));
@@ -101,9 +56,8 @@ TEST(LikePattern, LettersMatchInEitherCaseUmlautsIncluded)
 
 TEST(LikePattern, Utf8InputMatchesLikeTheSameText)
 {
-    const LikePattern pattern(u"*gr?ße*"_qs);
     const QByteArray text = QStringLiteral("Viele GRÜSSE und Größe").toUtf8();
-    EXPECT_TRUE(pattern.matches_utf8(std::string_view(text.constData(), size_t(text.size()))));
+    EXPECT_TRUE(LikePattern(u"*gr?ße*"_qs).matches_utf8(std::string_view(text.constData(), size_t(text.size()))));
     // A stray byte is one character of its own and never breaks a sequence.
     EXPECT_TRUE(LikePattern(u"a?b"_qs).matches_utf8("a\xC3" "b"));
     EXPECT_FALSE(LikePattern(u"a?b"_qs).matches_utf8("a\xC3\xA4\xA4" "b"));
@@ -189,14 +143,11 @@ TEST(LikePattern, AgreesWithTryingEverySplitOnRandomPatterns)
 TEST(LikePattern, FindsAWordAtEveryPlaceOfLongTexts)
 {
     const LikePattern word(u"*gOTT*"_qs);
-    const LikePattern umlaut(u"*üb*"_qs);
-    for (int length = 0; length < 70; ++length) {
+    for (int length = 0; length < 40; ++length) {
         for (int at = 0; at <= length; ++at) {
-            QString text(length, u'x');
-            EXPECT_FALSE(word.matches(text));
+            const QString text(length, u'x');
             EXPECT_TRUE(word.matches(QString(text).insert(at, u"Gott"_qs))) << length << ' ' << at;
             EXPECT_FALSE(word.matches(QString(text).insert(at, u"Got"_qs))) << length << ' ' << at;
-            EXPECT_TRUE(umlaut.matches(QString(text).insert(at, u"ÜB"_qs))) << length << ' ' << at;
         }
     }
 }

@@ -84,15 +84,6 @@ TEST_F(OpenDatabaseFile, BadFilesAreRefusedNamingThePath)
     const QString text = write_file(u"text.mdb"_qs, "Dies ist keine Datenbank, nur Text.\n");
     EXPECT_EQ(open_error(text), text + u": not a database file"_qs);
 
-    const QString tiny = write_file(u"tiny.mdb"_qs, "x");
-    EXPECT_EQ(open_error(tiny), tiny + u": not a database file"_qs);
-
-    QByteArray noise(64 * 1024, '\0');
-    for (qsizetype i = 0; i < noise.size(); ++i)
-        noise[i] = char((i * 7919 + 13) % 251);
-    const QString random = write_file(u"noise.mdb"_qs, noise);
-    EXPECT_EQ(open_error(random), random + u": not a database file"_qs);
-
     EXPECT_TRUE(open_error(folder.path()).startsWith(folder.path() + u": "_qs));
 }
 
@@ -110,9 +101,6 @@ TEST_F(OpenDatabaseFile, DamagedSqliteFilesAreRefusedNamingThePath)
     const QString truncated = write_file(u"truncated.sqlite"_qs, bytes.left(8192));
     EXPECT_TRUE(open_error(truncated).startsWith(truncated + u": "_qs)) << open_error(truncated).toStdString();
 
-    const QString header_only = write_file(u"header.sqlite"_qs, bytes.left(50));
-    EXPECT_TRUE(open_error(header_only).startsWith(header_only + u": "_qs));
-
     QByteArray scrambled = bytes;
     for (qsizetype i = 100; i < scrambled.size(); i += 3)
         scrambled[i] = char(~scrambled[i]);
@@ -122,27 +110,19 @@ TEST_F(OpenDatabaseFile, DamagedSqliteFilesAreRefusedNamingThePath)
 
 TEST_F(OpenDatabaseFile, ReadingWritesNothingBesideOrIntoTheFile)
 {
-    const QString path = write_test_book(folder.path());
-    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    const QByteArray before = read_all(path);
+    const QString plain = write_test_book(folder.path());
+    ASSERT_TRUE(QFile::setPermissions(plain, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const QString wal = folder.filePath(u"wal.sqlite"_qs);
+    write_sqlite_file(wal, u"PRAGMA journal_mode=WAL;"_qs + QString::fromUtf8(test_book_sql));
+    ASSERT_EQ(read_all(wal).at(18), 2) << "the file is in WAL mode";
+    const QByteArray before = read_all(plain);
     const QStringList state = folder_state(folder.path());
 
-    use_as_the_program_does(path);
+    use_as_the_program_does(plain);
+    use_as_the_program_does(wal);
 
     EXPECT_EQ(folder_state(folder.path()), state);
-    EXPECT_EQ(read_all(path), before);
-}
-
-TEST_F(OpenDatabaseFile, WalFilesAreReadWithoutTheirSideFiles)
-{
-    const QString path = folder.filePath(u"wal.sqlite"_qs);
-    write_sqlite_file(path, u"PRAGMA journal_mode=WAL;"_qs + QString::fromUtf8(test_book_sql));
-    ASSERT_EQ(read_all(path).at(18), 2) << "the file is in WAL mode";
-    const QStringList state = folder_state(folder.path());
-
-    use_as_the_program_does(path);
-
-    EXPECT_EQ(folder_state(folder.path()), state);
+    EXPECT_EQ(read_all(plain), before);
 }
 
 TEST_F(OpenDatabaseFile, PathsWithUriCharactersOpen)
