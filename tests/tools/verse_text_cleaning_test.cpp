@@ -14,60 +14,46 @@ std::optional<QString> clean(const std::string& raw)
     return finish_verse_text(osis_to_plain(cut_non_verse_elements(raw)));
 }
 
-TEST(VerseTextCleaning, FootnoteBetweenTwoWordsBecomesOneBlank)
+// Each cut element with what it leaves between its neighbours.
+TEST(VerseTextCleaning, CutElementsNeitherGlueWordsNorLeaveBlanksBeforePunctuation)
 {
-    EXPECT_EQ(clean("In the beginning, God<note placement=\"foot\"><reference>1:1 </reference>The "
-                    "Hebrew word rendered \xE2\x80\x9CGod\xE2\x80\x9D is Elohim.</note>created the "
-                    "heavens."),
-              "In the beginning, God created the heavens.");
-    EXPECT_EQ(clean("his only born<note>The phrase</note>Son, that"), "his only born Son, that");
+    const std::pair<const char*, const char*> cases[] = {
+        {"In the beginning, God<note placement=\"foot\"><reference>1:1 </reference>The Hebrew word rendered "
+         "\xE2\x80\x9CGod\xE2\x80\x9D is Elohim.</note>created the heavens.",
+         "In the beginning, God created the heavens."},
+        {"the Lord Jesus Christ:<note>x</note>Grace to you", "the Lord Jesus Christ: Grace to you"},
+        {"mercy, and not sacrifice,\xE2\x80\x99<note>x</note>for I came", "mercy, and not sacrifice,\xE2\x80\x99 for I came"},
+        {"he said<note>x</note>\xE2\x80\x9C" "Come", "he said \xE2\x80\x9C" "Come"},
+        {"twenty gerahs<note>x</note>); half a shekel", "twenty gerahs); half a shekel"},
+        {"incomprehensible<note>x</note>?\xE2\x80\x9D", "incomprehensible?\xE2\x80\x9D"},
+        {"<note>x</note>Who can find a worthy woman?<note>y</note>", "Who can find a worthy woman?"},
+        {"He said<note type=\"x\">TR adds <rdg type=\"alternate\">Philip said.</rdg></note> yes.", "He said yes."},
+        {"one<note n=\"a\"/>two", "one two"},
+        {"<title canonical=\"true\" type=\"psalm\">A Psalm by David.</title> Yahweh is my shepherd;",
+         "Yahweh is my shepherd;"},
+        {"that we may gaze at you.<speaker>Lover</speaker>Why do you desire", "that we may gaze at you. Why do you desire"},
+        // What follows the end of the chapter is the module's glossary.
+        {"be with all the saints. Amen.  <chapter eID=\"Rev.22\"/> <div type=\"glossary\"/> The following words",
+         "be with all the saints. Amen."},
+        {"<chapter osisID=\"Ps.1\" sID=\"Ps.1\"/>Blessed is the man", "Blessed is the man"},
+        // Element names match wholly.
+        {"a <notebook>b</notebook> c <titles>d</titles>", "a b c d"},
+    };
+    for (const auto& [raw, plain] : cases)
+        EXPECT_EQ(clean(raw), QString::fromUtf8(plain)) << raw;
 }
 
-TEST(VerseTextCleaning, FootnoteAfterPunctuationBeforeAWordKeepsTheWordsApart)
+TEST(VerseTextCleaning, RemainingMarkupGoesAndLinesBecomeSingleBlanks)
 {
-    EXPECT_EQ(clean("the Lord Jesus Christ:<note>x</note>Grace to you"),
-              "the Lord Jesus Christ: Grace to you");
-    EXPECT_EQ(clean("mercy, and not sacrifice,\xE2\x80\x99<note>x</note>for I came"),
-              "mercy, and not sacrifice,\xE2\x80\x99 for I came");
-    EXPECT_EQ(clean("he said<note>x</note>\xE2\x80\x9C" "Come"), "he said \xE2\x80\x9C" "Come");
-}
-
-TEST(VerseTextCleaning, FootnoteBeforePunctuationOrAtTheEdgesLeavesNoBlank)
-{
-    EXPECT_EQ(clean("twenty gerahs<note>x</note>); half a shekel"), "twenty gerahs); half a shekel");
-    EXPECT_EQ(clean("incomprehensible<note>x</note>?\xE2\x80\x9D"), "incomprehensible?\xE2\x80\x9D");
-    EXPECT_EQ(clean("<note>x</note>Who can find a worthy woman?<note>y</note>"),
-              "Who can find a worthy woman?");
-}
-
-TEST(VerseTextCleaning, FootnotesWithMarkupInsideAndSelfClosedFootnotesGoWhole)
-{
-    EXPECT_EQ(clean("He said<note type=\"x\"><reference>8:37 </reference>TR adds <rdg "
-                    "type=\"alternate\">Philip said, \xE2\x80\x9CIf you believe.\xE2\x80\x9D</rdg>"
-                    "</note> yes."),
-              "He said yes.");
-    EXPECT_EQ(clean("one<note n=\"a\"/>two"), "one two");
-}
-
-TEST(VerseTextCleaning, PsalmTitlesAndSpeakerLabelsAreNotVerseText)
-{
-    EXPECT_EQ(clean("<title canonical=\"true\" type=\"psalm\">A Psalm by David.</title> Yahweh is my "
-                    "shepherd;"),
-              "Yahweh is my shepherd;");
-    EXPECT_EQ(clean("that we may gaze at you.<speaker>Lover</speaker>Why do you desire"),
-              "that we may gaze at you. Why do you desire");
-}
-
-TEST(VerseTextCleaning, WhatFollowsTheEndOfTheChapterIsDropped)
-{
-    EXPECT_EQ(clean("be with all the saints. Amen.  <chapter eID=\"Rev.22\"/> <div type=\"glossary\"/> "
-                    "The following words used in the World English Bible"),
-              "be with all the saints. Amen.");
-    EXPECT_EQ(clean("<chapter osisID=\"Ps.1\" sID=\"Ps.1\"/>Blessed is the man"), "Blessed is the man");
-}
-
-TEST(VerseTextCleaning, PoetryLinesAndRunsOfBlanksBecomeSingleBlanks)
-{
+    EXPECT_EQ(clean("<w lemma=\"strong:H0430\">In</w> <w lemma=\"strong:H0853\">the</w> beginning, "
+                    "<q marker=\"\" who=\"Jesus\">For <w lemma=\"strong:G2316\">God</w> so</q> loved"),
+              "In the beginning, For God so loved");
+    EXPECT_EQ(clean("Tom &amp; Jerry &lt;3&gt; &quot;x&quot; &apos;y&apos; &unknown;"),
+              "Tom & Jerry <3> \"x\" 'y' &unknown;");
+    EXPECT_EQ(clean("shepherd;<l eID=\"a\" level=\"1\"/><l level=\"2\" sID=\"b\"/>I shall"), "shepherd; I shall");
+    EXPECT_EQ(clean("end<lb/>start<div type=\"x-p\" sID=\"c\"/>next<milestone type=\"x\"/>last"),
+              "end start next last");
+    EXPECT_EQ(clean("<lg sID=\"g\"/> <l sID=\"h\"/>Blessed<l eID=\"h\"/> <lg eID=\"g\"/>"), "Blessed");
     EXPECT_EQ(finish_verse_text("  Yahweh is my shepherd;\nI shall lack nothing. \n\n"),
               "Yahweh is my shepherd; I shall lack nothing.");
 }
@@ -76,29 +62,6 @@ TEST(VerseTextCleaning, AVerseWithoutTextHasNoValue)
 {
     EXPECT_EQ(clean("<note>TR adds a verse.</note>"), std::nullopt);
     EXPECT_EQ(clean("   "), std::nullopt);
-}
-
-TEST(VerseTextCleaning, ElementNamesMatchWholly)
-{
-    EXPECT_EQ(clean("a <notebook>b</notebook> c <titles>d</titles>"), "a b c d");
-}
-
-TEST(VerseTextCleaning, WordMarkupGoesWithoutATrace)
-{
-    EXPECT_EQ(clean("<w lemma=\"strong:H0430\">In</w> <w lemma=\"strong:H0853\">the</w> beginning, "
-                    "<q marker=\"\" who=\"Jesus\">For <w lemma=\"strong:G2316\">God</w> so</q> loved"),
-              "In the beginning, For God so loved");
-    EXPECT_EQ(clean("Tom &amp; Jerry &lt;3&gt; &quot;x&quot; &apos;y&apos; &unknown;"),
-              "Tom & Jerry <3> \"x\" 'y' &unknown;");
-}
-
-TEST(VerseTextCleaning, LinesParagraphsAndLineBreaksSeparateWords)
-{
-    EXPECT_EQ(clean("shepherd;<l eID=\"a\" level=\"1\"/><l level=\"2\" sID=\"b\"/>I shall"),
-              "shepherd; I shall");
-    EXPECT_EQ(clean("end<lb/>start<div type=\"x-p\" sID=\"c\"/>next<milestone type=\"x\"/>last"),
-              "end start next last");
-    EXPECT_EQ(clean("<lg sID=\"g\"/> <l sID=\"h\"/>Blessed<l eID=\"h\"/> <lg eID=\"g\"/>"), "Blessed");
 }
 
 } // namespace
