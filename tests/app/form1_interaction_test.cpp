@@ -92,7 +92,7 @@ TEST_F(Form1Interaction, EnterInTheDateField)
     EXPECT_EQ(field->text(), QStringLiteral("31.12.2024"));
 }
 
-TEST_F(Form1Interaction, ChoosingAnAuthorWithTheKeyboard)
+TEST_F(Form1Interaction, ChoosingAnAuthorAndABookWithTheKeyboard)
 {
     click("but3");
     auto* authors = control<QComboBox>("inpautor");
@@ -101,10 +101,7 @@ TEST_F(Form1Interaction, ChoosingAnAuthorWithTheKeyboard)
     EXPECT_EQ(authors->currentIndex(), 0);
     EXPECT_EQ(last_query(), QStringLiteral("select * from vw1qov where aid=9 order by datum"));
     EXPECT_FALSE(control("WB0")->isHidden());
-}
 
-TEST_F(Form1Interaction, ChoosingABookWithTheKeyboard)
-{
     click("but10");
     auto* books = control<QComboBox>("books");
     books->setFocus();

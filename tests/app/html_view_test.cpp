@@ -58,12 +58,13 @@ protected:
     HtmlView view;
 };
 
-TEST_F(HtmlViewTest, AClickedLinkReportsItsExactTarget)
+TEST_F(HtmlViewTest, AClickedLinkReportsItsExactTargetAndIsNotFollowed)
 {
     QSignalSpy spy(&view, &HtmlView::navigate_complete);
-    view.write_page(QStringLiteral(
-        "<p><a href=\"BIBLE|19_23_1/19_24_1|\">Psalm 23</a> und <a href=\"GOTO05.03.2024|\">Tag</a> "
-        "und <a href=\"AUTOR|12|\">Autor</a></p>"));
+    const QString page = QStringLiteral(
+        "<HTML><p><a href=\"BIBLE|19_23_1/19_24_1|\">Psalm 23</a> und <a href=\"GOTO05.03.2024|\">Tag</a> "
+        "und <a href=\"AUTOR|12|\">Autor</a></p>\r\n<font size=3></font></HTML>");
+    view.write_page(page);
 
     click_text(QStringLiteral("Psalm 23"));
     click_text(QStringLiteral("Tag"));
@@ -73,16 +74,9 @@ TEST_F(HtmlViewTest, AClickedLinkReportsItsExactTarget)
     EXPECT_EQ(spy[0][0].toString(), QStringLiteral("BIBLE|19_23_1/19_24_1|"));
     EXPECT_EQ(spy[1][0].toString(), QStringLiteral("GOTO05.03.2024|"));
     EXPECT_EQ(spy[2][0].toString(), QStringLiteral("AUTOR|12|"));
-}
-
-TEST_F(HtmlViewTest, AClickedLinkIsNotFollowed)
-{
-    const QString page = QStringLiteral("<p><a href=\"BIBLE|1_1_1|\">Link</a></p>");
-    view.write_page(page);
-    click_text(QStringLiteral("Link"));
+    // The page stays as written.
     EXPECT_EQ(view.page_text(), page);
     EXPECT_TRUE(view.source().isEmpty());
-    EXPECT_FALSE(view.document()->find(QStringLiteral("Link")).isNull());
 }
 
 TEST_F(HtmlViewTest, NavigateBlankEmptiesTheViewAndReportsAboutBlank)
@@ -94,13 +88,6 @@ TEST_F(HtmlViewTest, NavigateBlankEmptiesTheViewAndReportsAboutBlank)
     EXPECT_EQ(spy[0][0].toString(), QStringLiteral("about:blank"));
     EXPECT_TRUE(view.page_text().isEmpty());
     EXPECT_TRUE(view.toPlainText().isEmpty());
-}
-
-TEST_F(HtmlViewTest, KeepsTheTextAsWritten)
-{
-    const QString page = QStringLiteral("<HTML><body>\r\n<font size=3></font><b>Gott</b></body></HTML>");
-    view.write_page(page);
-    EXPECT_EQ(view.page_text(), page);
 }
 
 TEST_F(HtmlViewTest, ScrollsTheAnchorToTheTop)
@@ -120,6 +107,8 @@ TEST_F(HtmlViewTest, AnUnknownAnchorShowsThePageFromItsTop)
     view.scroll_to_anchor(QStringLiteral("v999"));
     EXPECT_EQ(view.verticalScrollBar()->value(), 0);
     EXPECT_EQ(view.top_anchor(), QStringLiteral("v1"));
+    view.write_page(QStringLiteral("<p>ohne Anker</p>"));
+    EXPECT_EQ(view.top_anchor(), std::nullopt);
 }
 
 TEST_F(HtmlViewTest, AHiddenViewScrollsWhenShown)
@@ -129,10 +118,8 @@ TEST_F(HtmlViewTest, AHiddenViewScrollsWhenShown)
     view.scroll_to_anchor(QStringLiteral("v40"));
     view.show();
     EXPECT_EQ(view.top_anchor(), QStringLiteral("v40"));
-}
 
-TEST_F(HtmlViewTest, ANewPageDropsAScrollStillWaiting)
-{
+    // A new page drops a scroll still waiting.
     view.hide();
     view.write_page(long_page());
     view.scroll_to_anchor(QStringLiteral("v40"));
@@ -140,12 +127,6 @@ TEST_F(HtmlViewTest, ANewPageDropsAScrollStillWaiting)
     view.show();
     EXPECT_EQ(view.verticalScrollBar()->value(), 0);
     EXPECT_EQ(view.top_anchor(), QStringLiteral("v1"));
-}
-
-TEST_F(HtmlViewTest, NoAnchorInThePage)
-{
-    view.write_page(QStringLiteral("<p>ohne Anker</p>"));
-    EXPECT_EQ(view.top_anchor(), std::nullopt);
 }
 
 } // namespace

@@ -31,20 +31,16 @@ TEST_F(Layout, WideWindow)
     const QJsonObject wide = dump("wide.json");
     EXPECT_EQ(wide[QStringLiteral("window")][QStringLiteral("client_width")].toDouble(), 12000);
     EXPECT_EQ(geometry(wide, "WB0"), rect(0, 480, 12000, 8520));
-    EXPECT_EQ(geometry(wide, "WB1"), rect(0, 480, 12000, 8520));
-    EXPECT_EQ(geometry(wide, "headline0"), rect(2500, 0, 7000, 480));
     EXPECT_EQ(geometry(wide, "headline1"), rect(2500, 0, 7000, 480));
     EXPECT_EQ(geometry(wide, "bg"), rect(0, 0, 12000, 480));
     EXPECT_EQ(geometry(wide, "sframe"), rect(2572.5, 600, 6855, 2895));
 }
 
-TEST_F(Layout, NarrowAndLowWindow)
+TEST_F(Layout, NarrowLowAndMinimisedWindow)
 {
     const QJsonObject narrow = dump("narrow.json");
-    EXPECT_EQ(geometry(narrow, "WB0"), rect(0, 480, 6990, 100));
     EXPECT_EQ(geometry(narrow, "WB1"), rect(0, 480, 6990, 100));
     EXPECT_EQ(geometry(narrow, "headline0"), rect(0, 0, 7000, 480));
-    EXPECT_EQ(geometry(narrow, "sframe"), rect(67.5, 600, 6855, 2895));
 
     const QJsonObject just_wider = dump("just_wider.json");
     EXPECT_EQ(geometry(just_wider, "WB0"), rect(0, 480, 7005, 105));
@@ -53,13 +49,9 @@ TEST_F(Layout, NarrowAndLowWindow)
     const QJsonObject panel_width = dump("panel_width.json");
     EXPECT_EQ(geometry(panel_width, "sframe"), rect(0, 600, 6855, 2895));
     EXPECT_EQ(geometry(panel_width, "WB1"), rect(0, 480, 6855, 120));
-}
 
-TEST_F(Layout, MinimisedWindow)
-{
     const QJsonObject minimised = dump("minimised.json");
     EXPECT_EQ(geometry(minimised, "WB0"), rect(0, 480, 0, 100));
-    EXPECT_EQ(geometry(minimised, "bg"), rect(0, 0, 0, 480));
     EXPECT_EQ(geometry(minimised, "headline0"), rect(0, 0, 7000, 480));
     EXPECT_EQ(geometry(minimised, "sframe"), rect(0, 600, 6855, 2895));
 }
@@ -105,8 +97,6 @@ TEST_F(Hover, TheTwinShowsWhileTheCursorRestsOnTheButton)
     // "nächstes Buch" stands at the same place in the hidden Bible row.
     EXPECT_TRUE(visible(on, QStringLiteral("but112")));
     EXPECT_FALSE(visible(on, QStringLiteral("but12")));
-    EXPECT_TRUE(visible(on, QStringLiteral("but0")));
-    EXPECT_FALSE(visible(on, QStringLiteral("but100")));
 
     EXPECT_TRUE(visible(dump("left_of_it.json"), QStringLiteral("but1")));
     EXPECT_TRUE(visible(dump("bottom_right_corner.json"), QStringLiteral("but101")));

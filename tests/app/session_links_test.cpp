@@ -30,12 +30,9 @@ TEST_F(Links, BibleLinkOpensThePassageHighlightedInTheBibleMode)
     EXPECT_EQ(bible[QStringLiteral("actbcv")].toString(), QStringLiteral("19_23_1/19_24_1"));
     EXPECT_EQ(bible[QStringLiteral("hilitebcv")].toString(), QStringLiteral("19_23_1/19_24_1"));
     EXPECT_EQ(list(bible, QStringLiteral("books"))[QStringLiteral("text")].toString(), QStringLiteral("Psalm"));
-    EXPECT_EQ(list(bible, QStringLiteral("chaps"))[QStringLiteral("count")].toInt(), 150);
     EXPECT_EQ(list(bible, QStringLiteral("chaps"))[QStringLiteral("text")].toString(), QStringLiteral("23"));
-    EXPECT_TRUE(visible(bible, QStringLiteral("WB1")));
-    EXPECT_FALSE(visible(bible, QStringLiteral("WB0")));
-    EXPECT_TRUE(visible(bible, QStringLiteral("headline1")));
-    EXPECT_FALSE(visible(bible, QStringLiteral("headline0")));
+    EXPECT_TRUE(visible(bible, QStringLiteral("WB1")) && visible(bible, QStringLiteral("headline1")));
+    EXPECT_FALSE(visible(bible, QStringLiteral("WB0")) || visible(bible, QStringLiteral("headline0")));
     EXPECT_TRUE(bible[QStringLiteral("wb0visible")].toBool());
     EXPECT_FALSE(bible[QStringLiteral("navbusy")].toBool());
 
@@ -58,7 +55,6 @@ TEST_F(Links, AuthorLinkListsTheAuthorsDevotionals)
     const QJsonObject author = dump("author.json");
     EXPECT_EQ(strings(author[QStringLiteral("queries")]).constLast(),
               QStringLiteral("select * from vw1qov where aid=12 order by datum"));
-    EXPECT_TRUE(visible(author, QStringLiteral("WB0")));
     EXPECT_TRUE(page(author, QStringLiteral("WB0")).contains(QStringLiteral("Lydia Thyatira")));
     EXPECT_EQ(strings(dump("author_without_number.json")[QStringLiteral("queries")]).constLast(),
               QStringLiteral("select * from vw1qov where aid=0 order by datum"));
@@ -82,22 +78,17 @@ TEST_F(Links, LinksThatCannotBeFollowedChangeNothing)
         EXPECT_EQ(after[QLatin1String(key)], before[QLatin1String(key)]) << key;
 }
 
-TEST(BibleMode, EnteringTheBibleShowsTheCurrentPosition)
+TEST(BibleMode, EnteringShowsThePositionAndButtonsStepThroughChaptersAndBooks)
 {
     const Session session = run_session(QStringLiteral("bible.script"));
     ASSERT_EQ(session.exit_code, 0) << session.errors.toStdString();
     const QJsonObject enter = session.dump(QStringLiteral("enter.json"));
     EXPECT_EQ(enter[QStringLiteral("actbcv")].toString(), QStringLiteral("1_1_0"));
-    EXPECT_TRUE(visible(enter, QStringLiteral("WB1")));
-    EXPECT_FALSE(visible(enter, QStringLiteral("WB0")));
-    EXPECT_TRUE(visible(enter, QStringLiteral("headline1")));
-    EXPECT_FALSE(visible(enter, QStringLiteral("headline0")));
+    EXPECT_TRUE(visible(enter, QStringLiteral("WB1")) && visible(enter, QStringLiteral("headline1")));
+    EXPECT_FALSE(visible(enter, QStringLiteral("WB0")) || visible(enter, QStringLiteral("headline0")));
     EXPECT_TRUE(page(enter, QStringLiteral("WB1")).contains(QStringLiteral("1. Mose 1")));
-}
 
-TEST(BibleMode, ButtonsStepThroughChaptersAndBooks)
-{
-    const Session session = run_session(QStringLiteral("bible.script"));
+    // The buttons step through chapters and books.
     const auto position = [&](const char* name) {
         return session.dump(QString::fromUtf8(name))[QStringLiteral("actbcv")].toString();
     };
@@ -111,7 +102,7 @@ TEST(BibleMode, ButtonsStepThroughChaptersAndBooks)
               page(session.dump(QStringLiteral("first_book.json")), QStringLiteral("WB1")));
 }
 
-TEST(BibleMode, ChoosingBookAndChapter)
+TEST(BibleMode, ChoosingBookAndChapterThenLeaving)
 {
     const Session session = run_session(QStringLiteral("bible.script"));
     const QJsonObject psalm = session.dump(QStringLiteral("psalm_119.json"));
@@ -124,16 +115,11 @@ TEST(BibleMode, ChoosingBookAndChapter)
     EXPECT_EQ(last_chapter[QStringLiteral("actbcv")].toString(), QStringLiteral("65_1_0"));  // Judas has one chapter
     const QJsonObject last_book = session.dump(QStringLiteral("last_book.json"));
     EXPECT_EQ(last_book[QStringLiteral("actbcv")].toString(), QStringLiteral("66_1_0"));
-}
 
-TEST(BibleMode, LeavingShowsTheDayAgain)
-{
-    const Session session = run_session(QStringLiteral("bible.script"));
+    // Leaving shows the day again.
     const QJsonObject leave = session.dump(QStringLiteral("leave.json"));
-    EXPECT_TRUE(visible(leave, QStringLiteral("WB0")));
-    EXPECT_FALSE(visible(leave, QStringLiteral("WB1")));
-    EXPECT_TRUE(visible(leave, QStringLiteral("headline0")));
-    EXPECT_FALSE(visible(leave, QStringLiteral("headline1")));
+    EXPECT_TRUE(visible(leave, QStringLiteral("WB0")) && visible(leave, QStringLiteral("headline0")));
+    EXPECT_FALSE(visible(leave, QStringLiteral("WB1")) || visible(leave, QStringLiteral("headline1")));
     EXPECT_TRUE(page(leave, QStringLiteral("WB0")).contains(QStringLiteral("Dienstag, 5. März 2024")));
     // The Bible keeps its position for the next visit.
     EXPECT_EQ(leave[QStringLiteral("actbcv")].toString(), QStringLiteral("66_1_0"));
@@ -153,18 +139,14 @@ TEST(BibleMode, HighlightedVersesStayBold)
     EXPECT_EQ(back[QStringLiteral("actbcv")].toString(), QStringLiteral("1_1_0"));
     EXPECT_EQ(back[QStringLiteral("hilitebcv")].toString(), QStringLiteral("1_1_3"));
     EXPECT_EQ(page(back, QStringLiteral("WB1")), page(linked, QStringLiteral("WB1")));
-}
 
-TEST(BibleMode, EnteredFromTheSearchPanel)
-{
-    const Session session = run_session(QStringLiteral("bible_highlight.script"));
+    // Entered from the search panel, and left again.
     const QJsonObject from_panel = session.dump(QStringLiteral("from_panel.json"));
     EXPECT_FALSE(from_panel[QStringLiteral("wb0visible")].toBool());
     EXPECT_TRUE(visible(from_panel, QStringLiteral("WB1")));
     const QJsonObject left = session.dump(QStringLiteral("left.json"));
-    EXPECT_TRUE(visible(left, QStringLiteral("WB0")));
+    EXPECT_TRUE(visible(left, QStringLiteral("WB0")) && visible(left, QStringLiteral("headline0")));
     EXPECT_FALSE(visible(left, QStringLiteral("WB1")));
-    EXPECT_TRUE(visible(left, QStringLiteral("headline0")));
 }
 
 } // namespace

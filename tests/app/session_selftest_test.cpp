@@ -36,7 +36,6 @@ TEST(SelfTest, TwoRunsOverTheYearReportingKeysThatCannotBeShown)
     EXPECT_EQ(first[QStringLiteral("actbcv")].toString(), QStringLiteral("22_7_0"));
     EXPECT_EQ(first[QStringLiteral("hilitebcv")].toString(), QStringLiteral("22_7_0"));
     EXPECT_TRUE(page(first, QStringLiteral("WB1")).contains(QStringLiteral("Hoheslied 7")));
-    EXPECT_TRUE(visible(first, QStringLiteral("WB1")));
     // The devotional date is not the test's.
     EXPECT_EQ(first[QStringLiteral("actdate")].toString(), QStringLiteral("2024-03-05"));
     EXPECT_TRUE(page(first, QStringLiteral("WB0")).contains(QStringLiteral("Dienstag, 31. Dezember 2024")));
@@ -51,7 +50,6 @@ TEST(SelfTest, TwoRunsOverTheYearReportingKeysThatCannotBeShown)
 
     // A second run starts again on the first day.
     const QJsonObject second = session.dump(QStringLiteral("second.json"));
-    EXPECT_EQ(second[QStringLiteral("testdatum")].toString(), QStringLiteral("2024-12-31"));
     EXPECT_EQ(table_openings(second) - at_start, 2 * 366);
     EXPECT_EQ(strings(second[QStringLiteral("messages")]).size(), 2);
 }
