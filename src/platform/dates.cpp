@@ -59,8 +59,13 @@ QDate date_of(const QVariant& value)
         return value.toDateTime().date();
     case QMetaType::QDate:
         return value.toDate();
-    case QMetaType::QString:
-        return QDate::fromString(value.toString().left(10), Qt::ISODate);
+    case QMetaType::QString: {
+        // Qt's ISO form takes any punctuation between the parts; ours is "-".
+        const QString text = value.toString().left(10);
+        if (text.size() < 10 || text[4] != u'-' || text[7] != u'-')
+            return {};
+        return QDate::fromString(text, Qt::ISODate);
+    }
     default:
         return {};
     }
