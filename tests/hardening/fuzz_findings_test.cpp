@@ -3,6 +3,7 @@
 // inputs lie in fuzz/corpus/<target>/found-*.
 
 #include "StdUtil.h"
+#include "dates.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,15 @@ TEST(FuzzFindings, OnlyOneByteOrderMarkIsDropped)
     EXPECT_EQ(read_bytes_as_template("\xEF\xBB\xBF\xEF\xBB\xBF<p>#BibelStar#BibelEnd#</p>"),
               QChar(0xFEFF) + QStringLiteral("<p>#BibelStar#BibelEnd#</p>"));
     EXPECT_EQ(read_bytes_as_template("\xEF\xBB\xBF<p>"), QStringLiteral("<p>"));
+}
+
+// user_date: a text with other punctuation than "-" between the parts of
+// an ISO date read as that date.
+TEST(FuzzFindings, DatabaseDateTextNeedsTheIsoForm)
+{
+    EXPECT_FALSE(date_of(QVariant(QStringLiteral("0503.03/24"))).isValid());
+    EXPECT_FALSE(date_of(QVariant(QStringLiteral("2024/03/05"))).isValid());
+    EXPECT_EQ(date_of(QVariant(QStringLiteral("2024-03-05 10:00:00"))), QDate(2024, 3, 5));
 }
 
 } // namespace
