@@ -1,6 +1,7 @@
 // The window's controls as built, before start-up: names, stacking order,
 // places at 96 dpi (15 twips per pixel), fonts, colours, tool tips.
 
+#include "widget_application.h"
 #include "form1.h"
 
 #include <gtest/gtest.h>
@@ -18,19 +19,7 @@ namespace {
 
 class Form1Controls : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (QApplication::instance())
-            return;
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "form1_controls_test";
-        static char* argv[] = {name, nullptr};
-        // Never destroyed: a widget application must not end among the
-        // static destructors of the process.
-        new QApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { ensure_widget_application(); }
 
     void SetUp() override
     {

@@ -2,6 +2,7 @@
 // on picture buttons and page links, keys in the fields and lists. Runs on
 // the demo data in the program folder.
 
+#include "widget_application.h"
 #include "form1.h"
 #include "html_view.h"
 
@@ -19,19 +20,7 @@ namespace {
 
 class Form1Interaction : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (QApplication::instance())
-            return;
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "form1_interaction_test";
-        static char* argv[] = {name, nullptr};
-        // Never destroyed: a widget application must not end among the
-        // static destructors of the process.
-        new QApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { ensure_widget_application(); }
 
     void SetUp() override
     {

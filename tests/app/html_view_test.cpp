@@ -1,3 +1,4 @@
+#include "widget_application.h"
 #include "html_view.h"
 
 #include <gtest/gtest.h>
@@ -13,19 +14,7 @@ namespace {
 
 class HtmlViewTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (QApplication::instance())
-            return;
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "html_view_test";
-        static char* argv[] = {name, nullptr};
-        // Never destroyed: a widget application must not end among the
-        // static destructors of the process.
-        new QApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { ensure_widget_application(); }
 
     void SetUp() override
     {

@@ -1,4 +1,5 @@
 #include "pictures.h"
+#include "widget_application.h"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +16,7 @@ const std::vector<qreal> whole_ratios{1, 2};
 
 class Pictures : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (QGuiApplication::instance())
-            return;
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "pictures_test";
-        static char *argv[] = {name, nullptr};
-        static QGuiApplication app(argc, argv);
-    }
+    static void SetUpTestSuite() { ensure_widget_application(); }
 };
 
 QImage image_of(const QPixmap &pixmap)
