@@ -67,7 +67,11 @@ private:
         const int fields = mdb_crack_row(table_, start & offset_mask, size, fields_.data());
         if (fields < 0)
             return;
-        for (int i = 0; i < fields; ++i) {
+        // libmdb fills one field per column of the table but returns the
+        // number of columns the row itself claims, which a damaged row (or
+        // one written before columns were deleted) makes larger.
+        const int filled = std::min(fields, static_cast<int>(table_->num_cols));
+        for (int i = 0; i < filled; ++i) {
             const MdbField& field = fields_[i];
             if (field.colnum < 0 || field.colnum >= static_cast<int>(table_->num_cols))
                 throw_damaged("a row of table \"" + std::string(table_->name) + "\" names a column it lacks");
