@@ -1,97 +1,70 @@
 #include "StdUtil.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
-
-QString replaced(QString s, const QString& find, const QString& repl)
+TEST(StrReplace, LeftToRightNeverSearchingInsertedTextCaseSensitive)
 {
-    StrReplaceInPlace(s, find, repl);
-    return s;
-}
-
-} // namespace
-
-TEST(StrReplace, ReplacesLeftToRightWithoutOverlap)
-{
-    EXPECT_EQ(replaced(u"aaa"_qs, u"aa"_qs, u"b"_qs), u"ba"_qs);
-    EXPECT_EQ(replaced(u"a|b|c"_qs, u"|"_qs, u"--"_qs), u"a--b--c"_qs);
-    EXPECT_EQ(replaced(u"#Datum# und #Datum#"_qs, u"#Datum#"_qs, u"heute"_qs), u"heute und heute"_qs);
-}
-
-TEST(StrReplace, InsertedTextIsNeverSearchedAgain)
-{
-    EXPECT_EQ(replaced(u"#X##X#"_qs, u"#X#"_qs, u"#X#!"_qs), u"#X#!#X#!"_qs);
-    EXPECT_EQ(replaced(u"ab"_qs, u"a"_qs, u"aa"_qs), u"aab"_qs);
-}
-
-TEST(StrReplace, AbsentFindEmptyReplacementAndEmptyFind)
-{
-    EXPECT_EQ(replaced(u"abc"_qs, u"x"_qs, u"y"_qs), u"abc"_qs);
-    EXPECT_EQ(replaced(u"a-b-c"_qs, u"-"_qs, QString()), u"abc"_qs);
-    EXPECT_EQ(replaced(u"abc"_qs, QString(), u"y"_qs), u"abc"_qs);
-}
-
-TEST(StrReplace, CaseSensitive)
-{
-    EXPECT_EQ(replaced(u"#thema# #Thema#"_qs, u"#Thema#"_qs, u"T"_qs), u"#thema# T"_qs);
+    struct Case {
+        QString text, find, repl, expected;
+    };
+    const Case cases[] = {
+        {u"aaa"_qs, u"aa"_qs, u"b"_qs, u"ba"_qs},
+        {u"#Datum# und #Datum#"_qs, u"#Datum#"_qs, u"heute"_qs, u"heute und heute"_qs},
+        {u"#X##X#"_qs, u"#X#"_qs, u"#X#!"_qs, u"#X#!#X#!"_qs},
+        {u"ab"_qs, u"a"_qs, u"aa"_qs, u"aab"_qs},
+        {u"abc"_qs, u"x"_qs, u"y"_qs, u"abc"_qs},
+        {u"a-b-c"_qs, u"-"_qs, QString(), u"abc"_qs},
+        {u"abc"_qs, QString(), u"y"_qs, u"abc"_qs},
+        {u"#thema# #Thema#"_qs, u"#Thema#"_qs, u"T"_qs, u"#thema# T"_qs},
+    };
+    for (const Case& c : cases) {
+        QString s = c.text;
+        StrReplaceInPlace(s, c.find, c.repl);
+        EXPECT_EQ(s, c.expected) << c.text.toStdString() << " / " << c.find.toStdString();
+    }
 }
 
 TEST(StrReplace, DatabaseValuesAsReplacementAndSource)
 {
-    QString s = u"[#F#]"_qs;
-    StrReplaceInPlace(s, u"#F#"_qs, QVariant());
-    EXPECT_EQ(s, u"[]"_qs);
-    s = u"[#F#]"_qs;
-    StrReplaceInPlace(s, u"#F#"_qs, QVariant(qint64(42)));
-    EXPECT_EQ(s, u"[42]"_qs);
-
+    for (const auto& [value, expected] : {std::pair{QVariant(), u"[]"_qs}, {QVariant(qint64(42)), u"[42]"_qs}}) {
+        QString s = u"[#F#]"_qs;
+        StrReplaceInPlace(s, u"#F#"_qs, value);
+        EXPECT_EQ(s, expected);
+    }
     const QVariant field(u"x-y"_qs);
     EXPECT_EQ(StrReplace(field, u"-"_qs, u"+"_qs), u"x+y"_qs);
     EXPECT_EQ(field.toString(), u"x-y"_qs);
 }
 
-TEST(GetToken, FieldsAsDocumented)
+TEST(GetToken, FieldsCountFromOneAndMissingOnesAreEmpty)
 {
-    EXPECT_EQ(GetToken(u"a|b|c"_qs, u"|"_qs, 2), u"b"_qs);
-    EXPECT_EQ(GetToken(u"a|b|c"_qs, u"|"_qs, 3), u"c"_qs);
-    EXPECT_EQ(GetToken(u"a|b|c"_qs, u"|"_qs, 4), QString());
-    EXPECT_EQ(GetToken(u"abc"_qs, u"|"_qs, 1), u"abc"_qs);
-    EXPECT_EQ(GetToken(u"|x"_qs, u"|"_qs, 1), QString());
-    EXPECT_EQ(GetToken(u"a||b"_qs, u"|"_qs, 2), QString());
-    EXPECT_EQ(GetToken(u"a||b"_qs, u"|"_qs, 3), u"b"_qs);
-    EXPECT_EQ(GetToken(u"a|b"_qs, u"|"_qs, 0), u"a"_qs);
-    EXPECT_EQ(GetToken(u"a|b"_qs, u"|"_qs, -3), u"a"_qs);
-}
-
-TEST(GetToken, MultiCharacterSeparators)
-{
-    const QString tpl = u"head#BibelStart#block#BibelEnd#tail"_qs;
-    EXPECT_EQ(GetToken(GetToken(tpl, u"#BibelStart#"_qs, 2), u"#BibelEnd#"_qs, 1), u"block"_qs);
-    EXPECT_EQ(GetToken(tpl, u"#BibelEnd#"_qs, 2), u"tail"_qs);
-    EXPECT_EQ(GetToken(u"h<!--X-->r<!--X-->t"_qs, u"<!--X-->"_qs, 3), u"t"_qs);
-}
-
-TEST(GetToken, NullAndEmptySeparator)
-{
-    EXPECT_EQ(GetToken(QVariant(), u"|"_qs, 1), QString());
-    EXPECT_EQ(GetToken(QVariant(u"a;b"_qs), u";"_qs, 2), u"b"_qs);
-    EXPECT_EQ(GetToken(u"abc"_qs, QString(), 1), u"abc"_qs);
-    EXPECT_EQ(GetToken(u"abc"_qs, QString(), 2), QString());
+    struct Case {
+        QVariant text;
+        QString sep;
+        int n;
+        QString expected;
+    };
+    const Case cases[] = {
+        {u"a|b|c"_qs, u"|"_qs, 3, u"c"_qs},   {u"a|b|c"_qs, u"|"_qs, 4, QString()}, {u"abc"_qs, u"|"_qs, 1, u"abc"_qs},
+        {u"|x"_qs, u"|"_qs, 1, QString()},    {u"a||b"_qs, u"|"_qs, 2, QString()},  {u"a||b"_qs, u"|"_qs, 3, u"b"_qs},
+        {u"a|b"_qs, u"|"_qs, 0, u"a"_qs},     {u"a|b"_qs, u"|"_qs, -3, u"a"_qs},
+        {u"head#BibelStart#block#BibelEnd#tail"_qs, u"#BibelEnd#"_qs, 2, u"tail"_qs},
+        {u"h<!--X-->r<!--X-->t"_qs, u"<!--X-->"_qs, 3, u"t"_qs},
+        {QVariant(), u"|"_qs, 1, QString()},  {u"abc"_qs, QString(), 1, u"abc"_qs}, {u"abc"_qs, QString(), 2, QString()},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(GetToken(c.text, c.sep, c.n), c.expected) << c.text.toString().toStdString() << " #" << c.n;
 }
 
 TEST(NullToEmpty, NullBecomesEmptyTextOtherValuesStay)
 {
-    const QVariant empty = NullToEmpty(QVariant());
-    EXPECT_TRUE(empty.isValid());
-    EXPECT_EQ(empty.toString(), QString());
+    EXPECT_EQ(NullToEmpty(QVariant()), QVariant(QString()));
     const QVariant number = NullToEmpty(QVariant(qint64(7)));
+    EXPECT_EQ(number, QVariant(qint64(7)));
     EXPECT_EQ(number.typeId(), QMetaType::LongLong);
-    EXPECT_EQ(number.toLongLong(), 7);
     EXPECT_FALSE(IsNull(QVariant(QString())));
 }
 
@@ -101,54 +74,45 @@ TEST(ValueText, DatesWithAndWithoutTimeOfDay)
     EXPECT_EQ(ValueText(QDateTime(QDate(2024, 3, 5), QTime(13, 4, 5), Qt::UTC)), u"2024-03-05 13:04:05"_qs);
 }
 
-class ReadTextFileTest : public ::testing::Test {
-protected:
-    QString write(const QString& name, const QByteArray& bytes)
-    {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
-    }
+namespace {
+
+// What ReadTextFile gives for a file holding `bytes`.
+QString read_back(const QByteArray& bytes)
+{
     QTemporaryDir dir;
-};
-
-TEST_F(ReadTextFileTest, Utf8KeepsLineBreaksAndDropsBom)
-{
-    QString text;
-    ReadTextFile(text, write(u"a.htm"_qs, "\xEF\xBB\xBFGr\xC3\xBC\xC3\x9F" "e\r\n\xE2\x80\x9E" "a\xE2\x80\x9C\r\n"));
-    EXPECT_EQ(text, QString::fromUtf8("Grüße\r\n„a“\r\n"));
+    QFile file(dir.filePath(u"t.htm"_qs));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    QString text = u"old"_qs;
+    ReadTextFile(text, file.fileName());
+    return text;
 }
 
-TEST_F(ReadTextFileTest, AnsiFilesAreWindows1252)
+} // namespace
+
+TEST(ReadTextFile, Utf8WithoutBomOrElseWindows1252KeepingLineBreaks)
 {
-    QString text;
-    ReadTextFile(text, write(u"ansi.htm"_qs, "Gr\xFC\xDF" "e \x80 \x84" "a\x93"));
-    EXPECT_EQ(text, QString::fromUtf8("Grüße € „a“"));
+    EXPECT_EQ(read_back("\xEF\xBB\xBFGr\xC3\xBC\xC3\x9F" "e\r\n\xE2\x80\x9E" "a\xE2\x80\x9C\r\n"),
+              QString::fromUtf8("Grüße\r\n„a“\r\n"));
+    EXPECT_EQ(read_back("Gr\xFC\xDF" "e \x80 \x84" "a\x93"), QString::fromUtf8("Grüße € „a“"));
+    EXPECT_TRUE(read_back({}).isEmpty());
 }
 
-TEST_F(ReadTextFileTest, LargeFilesAroundTheOldSizeLimitAreReadWhole)
+TEST(ReadTextFile, LargeFilesAroundTheOldSizeLimitAreReadWhole)
 {
     for (const int size : {65000, 65001, 300000}) {
         QByteArray bytes(size, 'x');
         bytes[size - 1] = 'E';
-        QString text;
-        ReadTextFile(text, write(QString::number(size), bytes));
+        const QString text = read_back(bytes);
         EXPECT_EQ(text.size(), size);
         EXPECT_EQ(text.back(), QChar(u'E'));
     }
 }
 
-TEST_F(ReadTextFileTest, EmptyFileGivesEmptyText)
+TEST(ReadTextFile, MissingFileOrFolderIsAnErrorNamingThePathAndKeepsTheTarget)
 {
-    QString text = u"old"_qs;
-    ReadTextFile(text, write(u"empty"_qs, QByteArray()));
-    EXPECT_TRUE(text.isEmpty());
-}
-
-TEST_F(ReadTextFileTest, MissingFileNamesPathAndKeepsTarget)
-{
+    QTemporaryDir dir;
     QString text = u"old"_qs;
     const QString path = dir.filePath(u"missing.htm"_qs);
     try {
@@ -159,10 +123,5 @@ TEST_F(ReadTextFileTest, MissingFileNamesPathAndKeepsTarget)
         EXPECT_EQ(e.path(), path);
     }
     EXPECT_EQ(text, u"old"_qs);
-}
-
-TEST_F(ReadTextFileTest, DirectoryIsAnError)
-{
-    QString text;
     EXPECT_THROW(ReadTextFile(text, dir.path()), TextFileError);
 }
