@@ -2,64 +2,33 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-const QDate first(2024, 1, 1);
-const QDate last(2024, 12, 31);
-
-QDateTime at(QDate date, QTime time = QTime(0, 0))
+TEST(Setactdate, DatesOutsideTheYearAreReportedAndFallBackToItsLastDay)
 {
-    return QDateTime(date, time, Qt::UTC);
-}
-
-struct Outcome {
-    bool accepted;
-    QDate actdate;
-    QStringList messages;
-};
-
-Outcome set(const QDateTime& value)
-{
-    Outcome outcome{false, QDate(2000, 1, 1), {}};
-    outcome.accepted = setactdate(outcome.actdate, value, first, last,
-                                  [&](const QString& message) { outcome.messages << message; });
-    return outcome;
-}
-
-} // namespace
-
-TEST(Setactdate, AcceptsBothEndsOfTheYear)
-{
-    for (const QDate d : {first, QDate(2024, 6, 15), last}) {
-        const Outcome outcome = set(at(d));
-        EXPECT_TRUE(outcome.accepted);
-        EXPECT_EQ(outcome.actdate, d);
-        EXPECT_TRUE(outcome.messages.isEmpty());
+    const QDate first(2024, 1, 1), last(2024, 12, 31);
+    struct Case {
+        QDateTime datum;
+        bool accepted;
+        QDate actdate;
+        QString message;
+    };
+    const Case cases[] = {
+        {QDateTime(first, QTime(0, 0), Qt::UTC), true, first, {}},
+        {QDateTime(QDate(2024, 6, 15), QTime(12, 0), Qt::UTC), true, QDate(2024, 6, 15), {}},
+        {QDateTime(last, QTime(0, 0), Qt::UTC), true, last, {}},
+        {QDateTime(QDate(2023, 12, 31), QTime(0, 0), Qt::UTC), false, last,
+         u"Für den 31. Dezember 2023 ist keine Losung vorhanden"_qs},
+        {QDateTime(QDate(2025, 3, 5), QTime(0, 0), Qt::UTC), false, last,
+         u"Für den 05. März 2025 ist keine Losung vorhanden"_qs},
+        // Any time after midnight of the last day lies after the year.
+        {QDateTime(last, QTime(0, 0, 1), Qt::UTC), false, last,
+         u"Für den 31. Dezember 2024 ist keine Losung vorhanden"_qs},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.datum.toString(Qt::ISODate).toStdString());
+        QDate actdate(2000, 1, 1);
+        QStringList messages;
+        EXPECT_EQ(setactdate(actdate, c.datum, first, last, [&](const QString& m) { messages << m; }), c.accepted);
+        EXPECT_EQ(actdate, c.actdate);
+        EXPECT_EQ(messages, c.message.isEmpty() ? QStringList() : QStringList{c.message});
     }
-}
-
-TEST(Setactdate, DayBeforeTheYearFallsBackToTheLastDay)
-{
-    const Outcome outcome = set(at(QDate(2023, 12, 31)));
-    EXPECT_FALSE(outcome.accepted);
-    EXPECT_EQ(outcome.actdate, last);
-    EXPECT_EQ(outcome.messages, QStringList{u"Für den 31. Dezember 2023 ist keine Losung vorhanden"_qs});
-}
-
-TEST(Setactdate, DayAfterTheYearIsReportedWithGermanMonthName)
-{
-    const Outcome outcome = set(at(QDate(2025, 3, 5)));
-    EXPECT_FALSE(outcome.accepted);
-    EXPECT_EQ(outcome.actdate, last);
-    EXPECT_EQ(outcome.messages, QStringList{u"Für den 05. März 2025 ist keine Losung vorhanden"_qs});
-}
-
-TEST(Setactdate, TimeOfDayAfterMidnightOnTheLastDayCountsAsAfter)
-{
-    const Outcome outcome = set(at(last, QTime(0, 0, 1)));
-    EXPECT_FALSE(outcome.accepted);
-    EXPECT_EQ(outcome.actdate, last);
-    EXPECT_EQ(outcome.messages, QStringList{u"Für den 31. Dezember 2024 ist keine Losung vorhanden"_qs});
-
-    EXPECT_TRUE(set(at(QDate(2024, 6, 15), QTime(12, 0))).accepted);
 }

@@ -8,27 +8,23 @@
 
 namespace {
 
-const QString tplday =
-    u"D=#Datum#|F=#Feiertag#|L=#Leitvers#|S=#Bibelstelle#|B=#Bild#|T=#Thema#|X=#Text#|Q=#Frage#|P=#Tipp#|R=#Bibellese#|A=#Autor#"_qs;
-const QString tplbibelst = u"<a href=\"BIBLE|#bcv#|\">#Bibelst#</a>"_qs;
-
 class DayPage : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        QStringList sql = qov_schema;
-        sql << u"INSERT INTO QOV VALUES ('2024-01-01', 'Neujahr', 'Zeile 1\r\nZeile 2\r\nZeile 3',"
-               " 'Joh 3,16; Röm 8,28', '43_3_16;45_8_28', 2, 'Gottes Liebe', 'Gott ist treu.\r\nGott hilft.',"
-               " 'Was trägt?', 'Danke sagen.', 'Ps 23', '19_23_1-6', 7)"_qs
-            << u"INSERT INTO QOV VALUES ('2024-01-02', NULL, 'Vers', '', '', 99, 'Thema', 'Text',"
-               " 'F', 'T', 'Mt 5', '40_5_1', 8)"_qs
-            << u"INSERT INTO QOV VALUES ('2024-01-03', NULL, NULL, NULL, NULL, NULL, NULL, NULL,"
-               " NULL, NULL, NULL, NULL, 999)"_qs
-            << u"INSERT INTO AutorenNeu VALUES (7, 'Anna', 'Schmidt')"_qs
-            << u"INSERT INTO AutorenNeu VALUES (8, '', 'Meier')"_qs;
         const QString path = dir.filePath(u"qov.mdb"_qs);
-        ASSERT_TRUE(write_sqlite_file(path, sql));
+        ASSERT_TRUE(write_sqlite_file(
+            path, qov_schema + QStringList{
+                      u"INSERT INTO QOV VALUES ('2024-01-01', 'Neujahr', 'Zeile 1\r\nZeile 2\r\nZeile 3',"
+                      " 'Joh 3,16; Röm 8,28', '43_3_16;45_8_28', 2, 'Gottes Liebe', 'Gott ist treu.\r\nGott hilft.',"
+                      " 'Was trägt?', 'Danke sagen.', 'Ps 23', '19_23_1-6', 7)"_qs,
+                      u"INSERT INTO QOV VALUES ('2024-01-02', NULL, 'Vers', '', '', 99, 'Thema', 'Text',"
+                      " 'F', 'T', 'Mt 5', '40_5_1', 8)"_qs,
+                      u"INSERT INTO QOV VALUES ('2024-01-03', NULL, NULL, NULL, NULL, NULL, NULL, NULL,"
+                      " NULL, NULL, NULL, NULL, 999)"_qs,
+                      u"INSERT INTO AutorenNeu VALUES (7, 'Anna', 'Schmidt')"_qs,
+                      u"INSERT INTO AutorenNeu VALUES (8, '', 'Meier')"_qs}));
         db = OpenDatabase(path);
         rsQov = db->OpenRecordset(u"QOV"_qs);
         rsQov->setIndex(u"Datum"_qs);
@@ -38,7 +34,10 @@ protected:
 
     QString page(QDate date)
     {
-        return loadday(date, *rsQov, *db, tplday, tplbibelst, bereiche, suchworte);
+        return loadday(date, *rsQov, *db,
+                       u"D=#Datum#|F=#Feiertag#|L=#Leitvers#|S=#Bibelstelle#|B=#Bild#|T=#Thema#|X=#Text#|Q=#Frage#"
+                       "|P=#Tipp#|R=#Bibellese#|A=#Autor#"_qs,
+                       u"<a href=\"BIBLE|#bcv#|\">#Bibelst#</a>"_qs, bereiche, suchworte);
     }
 
     QTemporaryDir dir;
@@ -50,40 +49,29 @@ protected:
 
 } // namespace
 
-TEST_F(DayPage, FillsEveryPlaceholderFromTheRow)
+TEST_F(DayPage, FillsEveryPlaceholderAndLooksTheAuthorUpByNumber)
 {
+    QStringList queries;
+    db->setQueryObserver([&](const QString& source) { queries << source; });
     EXPECT_EQ(page(QDate(2024, 1, 1)),
               u"D=Montag, 1. Januar 2024|F=<font size=3>Neujahr</font>"
               "|L=Zeile 1<br>\r\nZeile 2<br>\r\nZeile 3"
               "|S=<a href=\"BIBLE|43_3_16|\">Joh 3,16</a><a href=\"BIBLE|45_8_28|\"> Röm 8,28</a>"
               "|B=familie.png|T=Gottes Liebe|X=Gott ist treu.<br>\r\nGott hilft.|Q=Was trägt?|P=Danke sagen."
               "|R=<a href=\"BIBLE|19_23_1-6|\">Ps 23</a>|A=<a href=\"AUTOR|7|\">Anna Schmidt</a>"_qs);
-}
-
-TEST_F(DayPage, LooksTheAuthorUpByNumber)
-{
-    QStringList queries;
-    db->setQueryObserver([&](const QString& source) { queries << source; });
-    page(QDate(2024, 1, 1));
     EXPECT_EQ(queries, QStringList{u"Select * from AutorenNeu Where AID=7"_qs});
 }
 
-TEST_F(DayPage, NullHolidayEmptyReferenceUnknownAreaAndMissingFirstName)
+TEST_F(DayPage, MissingDataGivesEmptyParts)
 {
+    // Null holiday, empty reference, unknown topic, empty first name.
     const QString text = page(QDate(2024, 1, 2));
     EXPECT_TRUE(text.contains(u"|F=<font size=3></font>|"_qs)) << text.toStdString();
     EXPECT_TRUE(text.contains(u"|S=|B=|"_qs)) << text.toStdString();
     EXPECT_TRUE(text.endsWith(u"|A=<a href=\"AUTOR|8|\">Meier</a>"_qs)) << text.toStdString();
-}
-
-TEST_F(DayPage, NullFieldsAndUnknownAuthorGiveEmptyParts)
-{
+    // Null in every field with an unknown author, and a date without a row.
     EXPECT_EQ(page(QDate(2024, 1, 3)),
               u"D=Mittwoch, 3. Januar 2024|F=<font size=3></font>|L=|S=|B=|T=|X=|Q=|P=|R=|A="_qs);
-}
-
-TEST_F(DayPage, DateWithoutRowShowsOnlyTheDate)
-{
     EXPECT_EQ(page(QDate(2024, 2, 1)),
               u"D=Donnerstag, 1. Februar 2024|F=<font size=3></font>|L=|S=|B=|T=|X=|Q=|P=|R=|A="_qs);
 }
@@ -92,12 +80,10 @@ TEST_F(DayPage, SearchWordsMarkTheFirstPageOnly)
 {
     suchworte = u"GOTT;"_qs;
     const QString marked = page(QDate(2024, 1, 1));
-    EXPECT_TRUE(marked.contains(u"|T=<i>Gott</i>es Liebe|"_qs)) << marked.toStdString();
-    EXPECT_TRUE(marked.contains(u"|X=<b>Gott</b> ist treu.<br>\r\n<b>Gott</b> hilft.|"_qs)) << marked.toStdString();
+    EXPECT_TRUE(marked.contains(u"|T=<i>Gott</i>es Liebe|X=<b>Gott</b> ist treu.<br>\r\n<b>Gott</b> hilft.|"_qs))
+        << marked.toStdString();
     EXPECT_TRUE(suchworte.isEmpty());
-
-    const QString again = page(QDate(2024, 1, 1));
-    EXPECT_TRUE(again.contains(u"|T=Gottes Liebe|X=Gott ist treu."_qs)) << again.toStdString();
+    EXPECT_TRUE(page(QDate(2024, 1, 1)).contains(u"|T=Gottes Liebe|X=Gott ist treu."_qs));
 }
 
 TEST_F(DayPage, LaterPlaceholderInsideAnEarlierReplacementIsFilled)

@@ -21,30 +21,21 @@ const QStringList bible_schema = {
 bool write_sqlite_file(const QString& path, const QStringList& statements)
 {
     sqlite3* db = nullptr;
-    if (sqlite3_open(path.toUtf8().constData(), &db) != SQLITE_OK) {
+    bool ok = sqlite3_open(path.toUtf8().constData(), &db) == SQLITE_OK;
+    if (!ok)
         ADD_FAILURE() << "cannot create " << path.toStdString();
-        sqlite3_close(db);
-        return false;
-    }
-    bool ok = true;
+    // One transaction: a file of a hundred rows is written at once; a failed
+    // statement leaves it uncommitted.
     sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-    for (const QString& statement : statements) {
+    for (qsizetype i = 0; ok && i < statements.size(); ++i) {
         char* error = nullptr;
-        if (sqlite3_exec(db, statement.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
-            ADD_FAILURE() << statement.toStdString() << ": " << (error ? error : "?");
-            sqlite3_free(error);
-            ok = false;
-            break;
-        }
+        ok = sqlite3_exec(db, statements[i].toUtf8().constData(), nullptr, nullptr, &error) == SQLITE_OK;
+        if (!ok)
+            ADD_FAILURE() << statements[i].toStdString() << ": " << (error ? error : "?");
+        sqlite3_free(error);
     }
-    sqlite3_exec(db, ok ? "COMMIT" : "ROLLBACK", nullptr, nullptr, nullptr);
+    if (ok)
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(db);
     return ok;
-}
-
-QString sql_quoted(const QString& text)
-{
-    QString quoted = text;
-    quoted.replace(u'\'', QStringLiteral("''"));
-    return u'\'' + quoted + u'\'';
 }

@@ -13,6 +13,3 @@ extern const QStringList bible_schema;
 // Writes a new SQLite file at `path` and runs `statements` in it.
 // Fails the calling test (and returns false) when a statement fails.
 bool write_sqlite_file(const QString& path, const QStringList& statements);
-
-// `text` as an SQL string literal.
-QString sql_quoted(const QString& text);
