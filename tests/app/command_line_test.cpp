@@ -4,32 +4,20 @@
 
 namespace {
 
-TEST(CommandLine, NoArgumentsStartsTheWindow)
+TEST(CommandLine, OptionsAndErrors)
 {
-    const CommandLineResult result = parse_command_line({});
-    EXPECT_TRUE(result.error.isEmpty());
-    EXPECT_FALSE(result.options.script);
-    EXPECT_FALSE(result.options.data_dir);
-    EXPECT_FALSE(result.options.today);
-}
+    EXPECT_TRUE(parse_command_line({}).error.isEmpty());
+    const CommandLineResult all =
+        parse_command_line({"--data-dir", "/data", "--today", "2024-03-05", "--script", "s.script"});
+    ASSERT_TRUE(all.error.isEmpty()) << all.error.toStdString();
+    EXPECT_EQ(all.options.data_dir, QStringLiteral("/data"));
+    EXPECT_EQ(all.options.today, QDate(2024, 3, 5));
+    EXPECT_EQ(all.options.script, QStringLiteral("s.script"));
 
-TEST(CommandLine, AllOptions)
-{
-    const CommandLineResult result = parse_command_line(
-        {"--data-dir", "/data", "--today", "2024-03-05", "--script", "s.script"});
-    ASSERT_TRUE(result.error.isEmpty()) << result.error.toStdString();
-    EXPECT_EQ(result.options.data_dir, QStringLiteral("/data"));
-    EXPECT_EQ(result.options.today, QDate(2024, 3, 5));
-    EXPECT_EQ(result.options.script, QStringLiteral("s.script"));
-}
-
-TEST(CommandLine, Errors)
-{
-    EXPECT_FALSE(parse_command_line({"--today", "5.3.2024"}).error.isEmpty());
-    EXPECT_FALSE(parse_command_line({"--today", "2024-02-30"}).error.isEmpty());
-    EXPECT_FALSE(parse_command_line({"--script"}).error.isEmpty());
-    EXPECT_FALSE(parse_command_line({"--verbose"}).error.isEmpty());
-    EXPECT_FALSE(parse_command_line({"file.script"}).error.isEmpty());
+    const QStringList bad[] = {{"--today", "5.3.2024"}, {"--today", "2024-02-30"}, {"--script"}, {"--verbose"},
+                               {"file.script"}};
+    for (const QStringList& arguments : bad)
+        EXPECT_FALSE(parse_command_line(arguments).error.isEmpty()) << arguments.join(u' ').toStdString();
 }
 
 } // namespace

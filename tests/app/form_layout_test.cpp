@@ -7,14 +7,8 @@ namespace {
 // The design places of the controls that the layout moves.
 FormGeometry design()
 {
-    FormGeometry g;
-    g.WB0 = {1020, 4440, 9615, 5415};
-    g.WB1 = {600, 4740, 9615, 5415};
-    g.headline0 = {0, 0, 7000, 480};
-    g.headline1 = {0, 0, 7000, 480};
-    g.bg = {0, 0, 7000, 480};
-    g.sframe = {0, 600, 6855, 2895};
-    return g;
+    return {{1020, 4440, 9615, 5415}, {600, 4740, 9615, 5415}, {0, 0, 7000, 480},
+            {0, 0, 7000, 480},        {0, 0, 7000, 480},       {0, 600, 6855, 2895}};
 }
 
 // The views start at top 480 after start-up.
@@ -25,16 +19,12 @@ FormGeometry started(float W, float H)
     return g;
 }
 
-TEST(FormResize, ViewsFillTheClientAreaBelowTheStrip)
+TEST(FormResize, ViewsFillTheClientAreaBelowTheStripButNeverLowerThan100)
 {
     const FormGeometry g = Form_Resize_layout(12000, 9000, started(12000, 9000));
-    for (const TwipsRect& view : {g.WB0, g.WB1})
-        EXPECT_EQ(view, (TwipsRect{0, 480, 12000, 8520}));
+    EXPECT_EQ(g.WB0, (TwipsRect{0, 480, 12000, 8520}));
+    EXPECT_EQ(g.WB1, g.WB0);
     EXPECT_EQ(g.bg, (TwipsRect{0, 0, 12000, 480}));
-}
-
-TEST(FormResize, ViewsAreNeverLowerThan100)
-{
     EXPECT_EQ(Form_Resize_layout(9000, 300, started(9000, 9000)).WB1.height, 100);
     EXPECT_EQ(Form_Resize_layout(9000, 581, started(9000, 9000)).WB0.height, 101);
     // At start there is no minimum.
@@ -46,36 +36,30 @@ TEST(FormResize, MinimisedWindowKeepsRowsAndPanelAtTheLeft)
     const FormGeometry g = Form_Resize_layout(0, 0, started(12000, 9000));
     EXPECT_EQ(g.WB0, (TwipsRect{0, 480, 0, 100}));
     EXPECT_EQ(g.bg.width, 0);
-    EXPECT_EQ(g.headline1, (TwipsRect{0, 0, 7000, 480}));
-    EXPECT_EQ(g.sframe, (TwipsRect{0, 600, 6855, 2895}));
+    EXPECT_EQ(g.headline1, design().headline1);
+    EXPECT_EQ(g.sframe, design().sframe);
 }
 
-TEST(FormResize, RowsAndPanelAreCentredOnlyInAWiderClientArea)
+TEST(FormResize, RowsAndPanelAreCentredOnlyInAWiderClientAreaKeepingTopsAndSizes)
 {
-    EXPECT_EQ(Form_Resize_layout(6000, 9000, design()).headline0.left, 0);
-    EXPECT_EQ(Form_Resize_layout(7002, 9000, design()).headline1.left, 1);
-    EXPECT_EQ(Form_Resize_layout(12000, 9000, design()).headline0.left, 2500);
-    EXPECT_EQ(Form_Resize_layout(6855, 9000, design()).sframe.left, 0);
-    EXPECT_EQ(Form_Resize_layout(6857, 9000, design()).sframe.left, 1);
-    EXPECT_EQ(Form_Resize_layout(12000, 9000, design()).sframe.left, 2572.5f);
-}
-
-TEST(FormResize, TopsAndSizesOfRowsAndPanelStay)
-{
-    FormGeometry g = design();
-    g.headline1.top = 0;
-    const FormGeometry laid_out = Form_Resize_layout(15000, 9000, g);
-    EXPECT_EQ(laid_out.headline1.top, 0);
-    EXPECT_EQ(laid_out.sframe.top, 600);
-    EXPECT_EQ(laid_out.sframe.width, 6855);
-    EXPECT_EQ(laid_out.bg.height, 480);
+    const struct {
+        float width;
+        float row_left;
+        float panel_left;
+    } cases[] = {{6000, 0, 0}, {6855, 0, 0}, {6857, 0, 1}, {7002, 1, 73.5f}, {12000, 2500, 2572.5f}};
+    for (const auto& c : cases) {
+        const FormGeometry g = Form_Resize_layout(c.width, 9000, design());
+        EXPECT_EQ(g.headline0.left, c.row_left) << c.width;
+        EXPECT_EQ(g.headline1.left, c.row_left) << c.width;
+        EXPECT_EQ(g.sframe, (TwipsRect{c.panel_left, 600, 6855, 2895})) << c.width;
+        EXPECT_EQ(g.headline0.top, 0);
+        EXPECT_EQ(g.bg.height, 480);
+    }
 }
 
 TEST(Twips, FifteenTwipsPerPixelAt96Dpi)
 {
-    const TwipsScale scale = TwipsScale::for_dpi(96, 96);
-    EXPECT_EQ(scale.per_pixel_x, 15);
-    EXPECT_EQ(scale.pixels(TwipsRect{5760, 600, 990, 195}), QRect(384, 40, 66, 13));
+    EXPECT_EQ(TwipsScale::for_dpi(96, 96).pixels(TwipsRect{5760, 600, 990, 195}), QRect(384, 40, 66, 13));
     EXPECT_EQ(TwipsScale::for_dpi(144, 120).pixels(TwipsRect{300, 300, 300, 300}), QRect(30, 25, 30, 25));
 }
 

@@ -14,26 +14,17 @@ TEST(GotoDateText, TextBetweenTheWordAndTheNextBar)
     EXPECT_EQ(goto_date_text(QStringLiteral("GOTO05.03.2024")), std::nullopt);
 }
 
-TEST(LeadingNumber, ReadsTheNumberAtTheStartOrZero)
+TEST(LeadingNumber, NumberAtTheStartRoundedHalfToEvenOrZero)
 {
-    EXPECT_EQ(leading_number(QStringLiteral("  12|")), 12);
-    EXPECT_EQ(leading_number(QStringLiteral("12abc")), 12);
-    EXPECT_EQ(leading_number(QStringLiteral("-7")), -7);
-    EXPECT_EQ(leading_number(QStringLiteral("1e3")), 1000);
-    EXPECT_EQ(leading_number(QStringLiteral("4e")), 4);
-    // No number gives zero; one too large for a whole number gives none.
-    EXPECT_EQ(leading_number(QString()), 0);
-    EXPECT_EQ(leading_number(QStringLiteral("abc")), 0);
-    EXPECT_EQ(leading_number(QStringLiteral("-")), 0);
-    EXPECT_EQ(leading_number(QStringLiteral("1e300")), std::nullopt);
-}
-
-TEST(LeadingNumber, FractionsAreRoundedHalfToEven)
-{
-    EXPECT_EQ(leading_number(QStringLiteral("12.7")), 13);
-    EXPECT_EQ(leading_number(QStringLiteral("12.5")), 12);
-    EXPECT_EQ(leading_number(QStringLiteral("13.5")), 14);
-    EXPECT_EQ(leading_number(QStringLiteral(".5")), 0);
+    const struct {
+        const char* text;
+        std::optional<qint64> number;
+    } cases[] = {{"  12|", 12}, {"12abc", 12}, {"-7", -7}, {"1e3", 1000}, {"4e", 4},
+                 {"12.7", 13},  {"12.5", 12},  {"13.5", 14}, {".5", 0},
+                 // No number gives zero; one too large for a whole number gives none.
+                 {"", 0}, {"abc", 0}, {"-", 0}, {"1e300", std::nullopt}};
+    for (const auto& c : cases)
+        EXPECT_EQ(leading_number(QString::fromUtf8(c.text)), c.number) << c.text;
 }
 
 } // namespace

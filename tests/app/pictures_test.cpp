@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include <vector>
@@ -11,15 +10,15 @@
 namespace {
 
 const std::vector<int> toolbar_buttons{0, 1, 2, 3, 4, 5, 10, 11, 12, 13, 14, 15, 16, 17, 18};
-const std::vector<int> go_buttons{6, 7, 8, 9, 19};
-const std::vector<qreal> whole_ratios{1, 2};
+constexpr int go_button = 6;  // 7, 8, 9 and 19 share its art
+constexpr qreal whole_ratios[] = {1, 2};
 
 class Pictures : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { ensure_widget_application(); }
 };
 
-QImage image_of(const QPixmap &pixmap)
+QImage image_of(const QPixmap& pixmap)
 {
     return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
 }
@@ -30,8 +29,7 @@ QImage button_image(int index, bool pressed, qreal dpr)
 }
 
 // The smallest rectangle of `area` that holds every pixel `wanted` accepts.
-template <typename Predicate>
-QRect bounding_box(const QImage &image, const QRect &area, Predicate wanted)
+QRect bounding_box(const QImage& image, const QRect& area, bool (*wanted)(QRgb))
 {
     QRect box;
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -51,28 +49,23 @@ bool white_ish(QRgb pixel)
     return qAlpha(pixel) == 255 && qRed(pixel) > 200 && qGreen(pixel) > 200 && qBlue(pixel) > 200;
 }
 
-int opaque_pixels(const QImage &image)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += qAlpha(image.pixel(x, y)) > 128;
-    return count;
-}
-
 int brightness(QRgb pixel)
 {
     return qGray(pixel) * qAlpha(pixel);
 }
 
-void expect_transparent_corners(const QImage &image, const std::string &what)
+// Transparent corners around more than `minimum` solid pixels.
+void expect_something_on_transparent(const QImage& image, double minimum)
 {
     const int right = image.width() - 1;
     const int bottom = image.height() - 1;
-    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << what;
-    EXPECT_EQ(qAlpha(image.pixel(right, 0)), 0) << what;
-    EXPECT_EQ(qAlpha(image.pixel(0, bottom)), 0) << what;
-    EXPECT_EQ(qAlpha(image.pixel(right, bottom)), 0) << what;
+    for (QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
+        EXPECT_EQ(qAlpha(image.pixel(corner)), 0) << corner.x() << ", " << corner.y();
+    int opaque = 0;
+    for (int y = 0; y <= bottom; ++y)
+        for (int x = 0; x <= right; ++x)
+            opaque += qAlpha(image.pixel(x, y)) > 128;
+    EXPECT_GT(opaque, minimum);
 }
 
 std::string label(int index, bool pressed, qreal dpr)
@@ -80,22 +73,35 @@ std::string label(int index, bool pressed, qreal dpr)
     return "button " + std::to_string(index) + (pressed ? " pressed" : " normal") + " at dpr " + std::to_string(dpr);
 }
 
-TEST_F(Pictures, HaveTheirSizesAtEveryDevicePixelRatio)
+TEST_F(Pictures, SizesAndSomethingOnATransparentBackgroundAtEveryRatio)
 {
     for (qreal dpr : whole_ratios) {
         for (bool pressed : {false, true}) {
             for (int index : toolbar_buttons) {
+                SCOPED_TRACE(label(index, pressed, dpr));
                 const QPixmap picture = button_picture(index, pressed, dpr);
-                EXPECT_EQ(picture.size(), QSize(20, 20) * dpr) << label(index, pressed, dpr);
-                EXPECT_EQ(picture.devicePixelRatio(), dpr) << label(index, pressed, dpr);
+                EXPECT_EQ(picture.size(), QSize(20, 20) * dpr);
+                EXPECT_EQ(picture.devicePixelRatio(), dpr);
+                // The bevel alone is thin and half transparent; a symbol needs solid pixels.
+                expect_something_on_transparent(image_of(picture), 12 * dpr * dpr);
             }
-            for (int index : go_buttons) {
-                EXPECT_EQ(button_picture(index, pressed, dpr).deviceIndependentSize(), QSizeF(66, 13))
-                    << label(index, pressed, dpr);
-            }
+            SCOPED_TRACE(label(go_button, pressed, dpr));
+            const QPixmap go = button_picture(go_button, pressed, dpr);
+            EXPECT_EQ(go.deviceIndependentSize(), QSizeF(66, 13));
+            expect_something_on_transparent(image_of(go), 66 * 13 * dpr * dpr / 2);
         }
-        for (int row : {0, 1})
+        for (int row : {0, 1}) {
+            SCOPED_TRACE("logo " + std::to_string(row));
             EXPECT_EQ(logo_picture(row, dpr).deviceIndependentSize(), QSizeF(47, 20));
+            expect_something_on_transparent(image_of(logo_picture(row, dpr)), 20 * dpr * dpr);
+        }
+    }
+    const QIcon icon = window_icon();
+    for (QSize size : {QSize(32, 32), QSize(256, 256)}) {
+        SCOPED_TRACE("icon " + std::to_string(size.width()));
+        ASSERT_TRUE(icon.availableSizes().contains(size));
+        ASSERT_EQ(icon.pixmap(size).size(), size);
+        expect_something_on_transparent(image_of(icon.pixmap(size)), size.width() * size.height() / 4);
     }
 }
 
@@ -112,111 +118,59 @@ TEST_F(Pictures, OddRatiosAndUnknownIndexesAreHandled)
     EXPECT_TRUE(logo_picture(2, 1).isNull());
 }
 
-TEST_F(Pictures, ButtonsOfTheSameMeaningShareTheirArt)
+TEST_F(Pictures, ButtonsShareTheirArtExactlyWhenTheyShareTheirMeaning)
 {
-    const std::vector<std::pair<int, int>> shared{{0, 13}, {1, 14}, {3, 16}, {4, 17}, {5, 18},
-                                                  {6, 7}, {6, 8}, {6, 9}, {6, 19}};
-    for (qreal dpr : whole_ratios)
-        for (bool pressed : {false, true})
+    const std::pair<int, int> shared[] = {{0, 13}, {1, 14}, {3, 16}, {4, 17}, {5, 18},
+                                          {6, 7},  {6, 8},  {6, 9},  {6, 19}};
+    const std::vector<int> own_art{0, 1, 2, 3, 4, 5, 6, 10, 11, 12, 15};
+    for (bool pressed : {false, true}) {
+        for (qreal dpr : whole_ratios)
             for (auto [first, second] : shared)
                 EXPECT_EQ(button_image(first, pressed, dpr), button_image(second, pressed, dpr))
                     << label(first, pressed, dpr) << " vs " << second;
-}
-
-TEST_F(Pictures, ButtonsOfDifferentMeaningLookDifferent)
-{
-    const std::vector<int> own_art{0, 1, 2, 3, 4, 5, 6, 10, 11, 12, 15};
-    for (bool pressed : {false, true})
         for (size_t i = 0; i < own_art.size(); ++i)
             for (size_t j = i + 1; j < own_art.size(); ++j)
                 EXPECT_NE(button_image(own_art[i], pressed, 1), button_image(own_art[j], pressed, 1))
-                    << own_art[i] << " vs " << own_art[j] << (pressed ? " pressed" : "");
+                    << label(own_art[i], pressed, 1) << " vs " << own_art[j];
+    }
     EXPECT_NE(image_of(logo_picture(0, 1)), image_of(logo_picture(1, 1)));
 }
 
-TEST_F(Pictures, EveryPictureShowsSomethingOnATransparentBackground)
-{
-    for (qreal dpr : whole_ratios) {
-        for (bool pressed : {false, true}) {
-            for (int index : toolbar_buttons) {
-                const QImage image = button_image(index, pressed, dpr);
-                expect_transparent_corners(image, label(index, pressed, dpr));
-                // The bevel alone is thin and half transparent; a symbol needs solid pixels.
-                EXPECT_GT(opaque_pixels(image), 12 * dpr * dpr) << label(index, pressed, dpr);
-            }
-            const QImage go = button_image(6, pressed, dpr);
-            expect_transparent_corners(go, label(6, pressed, dpr));
-            EXPECT_GT(opaque_pixels(go), go.width() * go.height() / 2);
-        }
-        for (int row : {0, 1}) {
-            const QImage logo = image_of(logo_picture(row, dpr));
-            expect_transparent_corners(logo, "logo");
-            EXPECT_GT(opaque_pixels(logo), 20 * dpr * dpr) << "logo " << row;
-        }
-    }
-}
-
-TEST_F(Pictures, PressedToolbarSymbolMovesOnePixelRightAndDown)
+TEST_F(Pictures, PressedButtonsMoveTheirSymbolOnePixelRightAndDownAndSwapTheirEdges)
 {
     for (qreal dpr : whole_ratios) {
         const int d = static_cast<int>(dpr);
-        // Clear of the bevel: the symbol stays inside 2..17 when normal and 3..18 when pressed.
+        // Clear of the bevel: a toolbar symbol stays inside 2..17 when normal and 3..18 when pressed.
         const QRect normal_area(2 * d, 2 * d, 15 * d, 15 * d);
-        const QRect pressed_area = normal_area.translated(d, d);
         for (int index : toolbar_buttons) {
+            SCOPED_TRACE(label(index, true, dpr));
             const QImage normal = button_image(index, false, dpr);
             const QImage pressed = button_image(index, true, dpr);
             const QRect normal_box = bounding_box(normal, normal_area, visible);
-            ASSERT_FALSE(normal_box.isEmpty()) << label(index, false, dpr);
-            EXPECT_EQ(bounding_box(pressed, pressed_area, visible), normal_box.translated(d, d))
-                << label(index, true, dpr);
-            EXPECT_EQ(pressed.copy(pressed_area), normal.copy(normal_area)) << label(index, true, dpr);
+            ASSERT_FALSE(normal_box.isEmpty());
+            EXPECT_EQ(bounding_box(pressed, normal_area.translated(d, d), visible), normal_box.translated(d, d));
+            EXPECT_EQ(pressed.copy(normal_area.translated(d, d)), normal.copy(normal_area));
         }
-    }
-}
 
-TEST_F(Pictures, PressedButtonsSwapTheLightAndDarkEdges)
-{
-    for (qreal dpr : whole_ratios) {
-        for (int index : {0, 6}) {
-            const QImage normal = button_image(index, false, dpr);
-            const QImage pressed = button_image(index, true, dpr);
-            const int middle = normal.width() / 2;
-            const int bottom = normal.height() - 1;
-            EXPECT_GT(brightness(normal.pixel(middle, 0)), brightness(normal.pixel(middle, bottom)))
-                << label(index, false, dpr);
-            EXPECT_LT(brightness(pressed.pixel(middle, 0)), brightness(pressed.pixel(middle, bottom)))
-                << label(index, true, dpr);
-        }
-    }
-}
-
-TEST_F(Pictures, PressedGoButtonMovesItsWordOnePixelRightAndDown)
-{
-    for (qreal dpr : whole_ratios) {
-        const int d = static_cast<int>(dpr);
-        const QImage normal = button_image(6, false, dpr);
-        const QImage pressed = button_image(6, true, dpr);
+        SCOPED_TRACE(label(go_button, true, dpr));
+        const QImage normal = button_image(go_button, false, dpr);
+        const QImage pressed = button_image(go_button, true, dpr);
         const QRect word_box = bounding_box(normal, normal.rect(), white_ish);
-        ASSERT_FALSE(word_box.isEmpty());
         // The word is long and stays clear of the red rim.
         EXPECT_GT(word_box.width(), 30 * d);
         EXPECT_TRUE(normal.rect().adjusted(d, d, -d, -d).contains(word_box));
         EXPECT_EQ(bounding_box(pressed, pressed.rect(), white_ish), word_box.translated(d, d));
         EXPECT_EQ(pressed.copy(word_box.translated(d, d)), normal.copy(word_box));
+
+        for (int index : {0, go_button}) {
+            const QImage up = button_image(index, false, dpr);
+            const QImage down = button_image(index, true, dpr);
+            const int middle = up.width() / 2;
+            const int bottom = up.height() - 1;
+            EXPECT_GT(brightness(up.pixel(middle, 0)), brightness(up.pixel(middle, bottom))) << index;
+            EXPECT_LT(brightness(down.pixel(middle, 0)), brightness(down.pixel(middle, bottom))) << index;
+        }
     }
 }
 
-TEST_F(Pictures, WindowIconComesIn32PixelsAndLarger)
-{
-    const QIcon icon = window_icon();
-    for (QSize size : {QSize(32, 32), QSize(256, 256)}) {
-        const QImage image = image_of(icon.pixmap(size));
-        ASSERT_TRUE(icon.availableSizes().contains(size));
-        ASSERT_EQ(image.size(), size);
-        expect_transparent_corners(image, "icon");
-        EXPECT_GT(opaque_pixels(image), size.width() * size.height() / 4);
-    }
-}
-
-}  // namespace
+} // namespace

@@ -6,15 +6,7 @@ namespace {
 
 using Kind = ScriptStep::Kind;
 
-ScriptStep only_step(const QString& text)
-{
-    const ParsedScript script = parse_script(text);
-    EXPECT_TRUE(script.error.isEmpty()) << script.error.toStdString();
-    EXPECT_EQ(script.steps.size(), 1u);
-    return script.steps.empty() ? ScriptStep{} : script.steps.front();
-}
-
-TEST(Script, CommentsAndBlankLinesAreSkipped)
+TEST(Script, CommentsAndBlankLinesAreSkippedAndLinesCounted)
 {
     const ParsedScript script = parse_script(QStringLiteral("# a session\n\n   # indented\nclick 1\r\n"));
     ASSERT_TRUE(script.error.isEmpty());
@@ -24,35 +16,39 @@ TEST(Script, CommentsAndBlankLinesAreSkipped)
     EXPECT_EQ(script.steps[0].line, 4);
 }
 
-TEST(Script, NumbersOfEveryCommand)
+TEST(Script, NumbersAndTextsOfEveryCommand)
 {
-    EXPECT_EQ(only_step(QStringLiteral("click -120")).x, -120);
-    const ScriptStep choose = only_step(QStringLiteral("choose books 18"));
-    EXPECT_EQ(choose.kind, Kind::choose);
-    EXPECT_EQ(choose.name, QStringLiteral("books"));
-    EXPECT_EQ(choose.x, 18);
-    EXPECT_EQ(only_step(QStringLiteral("key inpdatum 13")).x, 13);
-    const ScriptStep cursor = only_step(QStringLiteral("cursor -3 45"));
-    EXPECT_EQ(cursor.kind, Kind::cursor);
-    EXPECT_EQ(cursor.x, -3);
-    EXPECT_EQ(cursor.y, 45);
-    EXPECT_EQ(only_step(QStringLiteral("selftest")).kind, Kind::selftest);
-}
-
-TEST(Script, TextsAreTheRestOfTheLineUnchanged)
-{
-    const ScriptStep type = only_step(QStringLiteral("type inpvolltext Gott,  Vater! # kein Kommentar"));
-    EXPECT_EQ(type.kind, Kind::type);
-    EXPECT_EQ(type.name, QStringLiteral("inpvolltext"));
-    EXPECT_EQ(type.text, QStringLiteral("Gott,  Vater! # kein Kommentar"));
-    EXPECT_EQ(only_step(QStringLiteral("type inpdatum")).text, QString());
-
-    const ScriptStep link = only_step(QStringLiteral("link 1 BIBLE|19_23_1/19_24_1|"));
-    EXPECT_EQ(link.kind, Kind::link);
-    EXPECT_EQ(link.x, 1);
-    EXPECT_EQ(link.text, QStringLiteral("BIBLE|19_23_1/19_24_1|"));
-
-    EXPECT_EQ(only_step(QStringLiteral("dump out dir/day 1.json")).text, QStringLiteral("out dir/day 1.json"));
+    const struct {
+        const char* line;
+        Kind kind;
+        const char* name;
+        const char* text;
+        int x;
+        int y;
+    } cases[] = {
+        {"click -120", Kind::click, "", "", -120, 0},
+        {"choose books 18", Kind::choose, "books", "", 18, 0},
+        {"key inpdatum 13", Kind::key, "inpdatum", "", 13, 0},
+        {"cursor -3 45", Kind::cursor, "", "", -3, 45},
+        {"selftest", Kind::selftest, "", "", 0, 0},
+        // Texts are the rest of the line unchanged.
+        {"type inpvolltext Gott,  Vater! # kein Kommentar", Kind::type, "inpvolltext", "Gott,  Vater! # kein Kommentar", 0, 0},
+        {"type inpdatum", Kind::type, "inpdatum", "", 0, 0},
+        {"link 1 BIBLE|19_23_1/19_24_1|", Kind::link, "", "BIBLE|19_23_1/19_24_1|", 1, 0},
+        {"dump out dir/day 1.json", Kind::dump, "", "out dir/day 1.json", 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        const ParsedScript script = parse_script(QString::fromUtf8(c.line));
+        ASSERT_TRUE(script.error.isEmpty()) << script.error.toStdString();
+        ASSERT_EQ(script.steps.size(), 1u);
+        const ScriptStep& step = script.steps[0];
+        EXPECT_EQ(step.kind, c.kind);
+        EXPECT_EQ(step.name, QString::fromUtf8(c.name));
+        EXPECT_EQ(step.text, QString::fromUtf8(c.text));
+        EXPECT_EQ(step.x, c.x);
+        EXPECT_EQ(step.y, c.y);
+    }
 }
 
 TEST(Script, AMalformedLineNamesItsLineAndDropsTheWholeScript)
