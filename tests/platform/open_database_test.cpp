@@ -1,18 +1,13 @@
-#include "database.h"
 #include "test_database_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
 class OpenDatabaseFile : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
-
     QString write_file(const QString& name, const QByteArray& bytes)
     {
         const QString path = folder.filePath(name);
@@ -22,19 +17,19 @@ protected:
         return path;
     }
 
-    // The message of the DatabaseError that opening `path` throws.
-    static QString open_error(const QString& path)
-    {
-        try {
-            OpenDatabase(path);
-        } catch (const DatabaseError& e) {
-            return e.message();
-        }
-        return u"(opened)"_qs;
-    }
-
     QTemporaryDir folder;
 };
+
+// The message of the DatabaseError that opening `path` throws.
+QString open_error(const QString& path)
+{
+    try {
+        OpenDatabase(path);
+    } catch (const DatabaseError& e) {
+        return e.message();
+    }
+    return u"(opened)"_qs;
+}
 
 QByteArray read_all(const QString& path)
 {
@@ -47,10 +42,7 @@ QStringList folder_state(const QString& folder)
 {
     QStringList state;
     for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name))
-        state << QStringLiteral("%1 %2 %3")
-                     .arg(info.fileName())
-                     .arg(info.size())
-                     .arg(info.lastModified().toMSecsSinceEpoch());
+        state << QStringLiteral("%1 %2 %3").arg(info.fileName()).arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
     return state;
 }
 
@@ -77,35 +69,12 @@ TEST_F(OpenDatabaseFile, BadFilesAreRefusedNamingThePath)
 {
     const QString missing = folder.filePath(u"missing.mdb"_qs);
     EXPECT_TRUE(open_error(missing).startsWith(missing + u": "_qs)) << open_error(missing).toStdString();
+    EXPECT_TRUE(open_error(folder.path()).startsWith(folder.path() + u": "_qs));
 
     const QString empty = write_file(u"empty.mdb"_qs, {});
     EXPECT_EQ(open_error(empty), empty + u": the file is empty"_qs);
-
     const QString text = write_file(u"text.mdb"_qs, "Dies ist keine Datenbank, nur Text.\n");
     EXPECT_EQ(open_error(text), text + u": not a database file"_qs);
-
-    EXPECT_TRUE(open_error(folder.path()).startsWith(folder.path() + u": "_qs));
-}
-
-TEST_F(OpenDatabaseFile, DamagedSqliteFilesAreRefusedNamingThePath)
-{
-    // Enough rows for many pages, so that the first 8 KB are a real head.
-    QString sql = QString::fromUtf8(test_book_sql);
-    for (int i = 0; i < 500; ++i)
-        sql += QStringLiteral("INSERT INTO texte VALUES (3, %1, 1, '%2');").arg(i).arg(QString(200, u'x'));
-    const QString whole = folder.filePath(u"whole.sqlite"_qs);
-    write_sqlite_file(whole, sql);
-    const QByteArray bytes = read_all(whole);
-    ASSERT_GT(bytes.size(), 64 * 1024);
-
-    const QString truncated = write_file(u"truncated.sqlite"_qs, bytes.left(8192));
-    EXPECT_TRUE(open_error(truncated).startsWith(truncated + u": "_qs)) << open_error(truncated).toStdString();
-
-    QByteArray scrambled = bytes;
-    for (qsizetype i = 100; i < scrambled.size(); i += 3)
-        scrambled[i] = char(~scrambled[i]);
-    const QString damaged = write_file(u"damaged.sqlite"_qs, scrambled);
-    EXPECT_TRUE(open_error(damaged).startsWith(damaged + u": "_qs)) << open_error(damaged).toStdString();
 }
 
 TEST_F(OpenDatabaseFile, ReadingWritesNothingBesideOrIntoTheFile)
@@ -127,8 +96,8 @@ TEST_F(OpenDatabaseFile, ReadingWritesNothingBesideOrIntoTheFile)
 
 TEST_F(OpenDatabaseFile, PathsWithUriCharactersOpen)
 {
-    QDir(folder.path()).mkdir(u"a?b#c%d ä"_qs);
     const QString sub = folder.filePath(u"a?b#c%d ä"_qs);
+    QDir().mkdir(sub);
     const QString path = write_test_book(sub);
     auto db = OpenDatabase(path, false, true, u"MS Access;PWD=irrelevant;"_qs);
     EXPECT_EQ(db->path(), path);

@@ -1,31 +1,8 @@
-#include "database.h"
 #include "test_database_file.h"
-
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
-class QueryCursor : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.isValid());
-        db = OpenDatabase(write_test_book(folder.path()));
-    }
-
-    // Field `field` of every row, as text.
-    QStringList column(const QString& sql, const QString& field)
-    {
-        QStringList values;
-        for (auto rs = db->OpenRecordset(sql); !rs->Eof(); rs->MoveNext())
-            values << rs->Fields(field).toString();
-        return values;
-    }
-
-    QTemporaryDir folder;
-    std::unique_ptr<Database> db;
-};
+class QueryCursor : public TestBook {};
 
 } // namespace
 
@@ -62,30 +39,26 @@ TEST_F(QueryCursor, ValuesOfDateColumnsAndOfExpressions)
     EXPECT_EQ(computed->Fields(u"last"_qs), QVariant(u"2024-01-06"_qs));
 }
 
-TEST_F(QueryCursor, SelectTopLimitsTheRows)
+TEST_F(QueryCursor, TopAndLikeInTheAccessDialect)
 {
-    EXPECT_EQ(column(u"select top 2 * from texte order by book,chapter,verse"_qs, u"verse"_qs),
-              QStringList({u"1"_qs, u"2"_qs}));
-    EXPECT_EQ(column(u"SELECT DISTINCT TOP 1 book FROM texte ORDER BY book DESC"_qs, u"book"_qs),
-              QStringList({u"2"_qs}));
-    EXPECT_EQ(column(u"select * from [Texte] where [Bible_Text] = 'select top 1' "_qs, u"verse"_qs), QStringList());
-}
-
-TEST_F(QueryCursor, LikeTakesAccessWildcardsAndIgnoresCaseOfUmlauts)
-{
-    EXPECT_EQ(column(u"select * from QOV where (text like '*über*') AND(text like '*äRGER*')"_qs, u"AID"_qs),
-              QStringList({u"1"_qs}));
-    EXPECT_EQ(column(u"select * from texte where bible_text like 'Und ?ott*' order by verse"_qs, u"verse"_qs),
-              QStringList({u"2"_qs, u"3"_qs}));
-    EXPECT_EQ(column(u"select * from QOV where Datum like '2024-01-0[!1-3]*' order by datum"_qs, u"AID"_qs),
-              QStringList({u"2"_qs, u"3"_qs}));
-    EXPECT_EQ(column(u"select * from QOV where bcv1 like '#_#*'"_qs, u"bcv1"_qs),
-              QStringList({u"1_2,4-3,7"_qs, u"5_6_7;8_9_10"_qs}));
-    // SQL's own wildcards are plain characters here.
-    EXPECT_EQ(column(u"select * from texte where bible_text like '%Gott%'"_qs, u"verse"_qs), QStringList());
-    // Like on Null is neither true nor false.
-    EXPECT_EQ(column(u"select count(*) as n from texte where not (bible_text like 'xyz')"_qs, u"n"_qs),
-              QStringList({u"6"_qs}));
+    struct Case {
+        QString sql, field;
+        QStringList values;
+    };
+    const Case cases[] = {
+        {u"select top 2 * from texte order by book,chapter,verse"_qs, u"verse"_qs, {u"1"_qs, u"2"_qs}},
+        {u"select * from [Texte] where [Bible_Text] = 'select top 1' "_qs, u"verse"_qs, {}},
+        {u"select * from QOV where (text like '*über*') AND(text like '*äRGER*')"_qs, u"AID"_qs, {u"1"_qs}},
+        {u"select * from texte where bible_text like 'Und ?ott*' order by verse"_qs, u"verse"_qs, {u"2"_qs, u"3"_qs}},
+        {u"select * from QOV where Datum like '2024-01-0[!1-3]*' order by datum"_qs, u"AID"_qs, {u"2"_qs, u"3"_qs}},
+        {u"select * from QOV where bcv1 like '#_#*'"_qs, u"bcv1"_qs, {u"1_2,4-3,7"_qs, u"5_6_7;8_9_10"_qs}},
+        // SQL's own wildcards are plain characters here.
+        {u"select * from texte where bible_text like '%Gott%'"_qs, u"verse"_qs, {}},
+        // Like on Null is neither true nor false.
+        {u"select count(*) as n from texte where not (bible_text like 'xyz')"_qs, u"n"_qs, {u"6"_qs}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(column(*db, c.sql, c.field), c.values) << c.sql.toStdString();
 }
 
 TEST_F(QueryCursor, RejectedStatementsCarryTheirTextAndCause)
@@ -98,10 +71,9 @@ TEST_F(QueryCursor, RejectedStatementsCarryTheirTextAndCause)
         EXPECT_TRUE(e.message().contains(sql)) << e.what();
         EXPECT_TRUE(e.message().contains(u"nosuchfield"_qs)) << e.what();
     }
-    EXPECT_THROW(db->OpenRecordset(u"delete from QOV"_qs), DatabaseError);
-    EXPECT_THROW(db->OpenRecordset(u"select 1; delete from QOV"_qs), DatabaseError);
-    EXPECT_THROW(db->OpenRecordset(QString()), DatabaseError);
-    EXPECT_EQ(db->OpenRecordset(u"select count(*) as n from QOV;"_qs)->Fields(u"n"_qs).toLongLong(), 5);
+    for (const QString& refused : {u"delete from QOV"_qs, u"select 1; delete from QOV"_qs, QString()})
+        EXPECT_THROW(db->OpenRecordset(refused), DatabaseError) << refused.toStdString();
+    EXPECT_EQ(column(*db, u"select count(*) as n from QOV;"_qs, u"n"_qs), QStringList({u"5"_qs}));
 
     // Queries have no index.
     auto rs = db->OpenRecordset(u"select * from texte"_qs);

@@ -1,18 +1,9 @@
-#include "database.h"
 #include "saved_queries.h"
 #include "test_database_file.h"
 
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 namespace {
 
-class SavedQueries : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
-
-    QTemporaryDir folder;
-};
+class SavedQueries : public TestBook {};
 
 // "book1:chapter1:verse1" of every row, by date.
 QStringList first_references(Database& db)
@@ -25,25 +16,20 @@ QStringList first_references(Database& db)
     return refs;
 }
 
+const QStringList first_of_each_key_form = {u"43:3:16"_qs, u"1:2:4"_qs, u"19:23:1"_qs, u"5:6:7"_qs, u"::"_qs};
+
 } // namespace
 
 TEST_F(SavedQueries, Vw1qovReadsTheFirstReferenceOfEveryKeyForm)
 {
-    auto db = OpenDatabase(write_test_book(folder.path()));
-    EXPECT_EQ(first_references(*db),
-              QStringList({u"43:3:16"_qs, u"1:2:4"_qs, u"19:23:1"_qs, u"5:6:7"_qs, u"::"_qs}));
+    EXPECT_EQ(first_references(*db), first_of_each_key_form);
     // Numbers, not texts: book 5 comes before book 19.
-    QStringList bible_order;
-    for (auto rs = db->OpenRecordset(u"select * from vw1qov order by book1,chapter1,verse1"_qs); !rs->Eof();
-         rs->MoveNext())
-        bible_order << rs->Fields(u"bcv1"_qs).toString();
-    EXPECT_EQ(bible_order, QStringList({QString(), u"1_2,4-3,7"_qs, u"5_6_7;8_9_10"_qs, u"19_23_1/19_24_1"_qs,
-                                        u"43_3_16-18"_qs}));
+    EXPECT_EQ(column(*db, u"select * from vw1qov order by book1,chapter1,verse1"_qs, u"bcv1"_qs),
+              QStringList({QString(), u"1_2,4-3,7"_qs, u"5_6_7;8_9_10"_qs, u"19_23_1/19_24_1"_qs, u"43_3_16-18"_qs}));
 }
 
 TEST_F(SavedQueries, Vw1qovCarriesTheDevotionalAndItsAuthorWhoIsActive)
 {
-    auto db = OpenDatabase(write_test_book(folder.path()));
     auto rs = db->OpenRecordset(u"select * from vw1qov where aid=2 order by datum"_qs);
     ASSERT_EQ(rs->RecordCount(), 2);
     EXPECT_EQ(rs->Fields(u"datum"_qs), QVariant(QDateTime(QDate(2024, 1, 3), QTime(0, 0), Qt::UTC)));
@@ -56,36 +42,31 @@ TEST_F(SavedQueries, Vw1qovCarriesTheDevotionalAndItsAuthorWhoIsActive)
     EXPECT_EQ(db->OpenRecordset(u"vw1qov"_qs)->RecordCount(), 5);
 
     // Active authors are those with a devotional.
-    QStringList names;
-    for (auto rs = db->OpenRecordset(u"select * from [VW1AutorenAktiv] order by Nachname, Vorname"_qs); !rs->Eof();
-         rs->MoveNext())
-        names << rs->Fields(u"aid"_qs).toString() + u' ' + rs->Fields(u"Nachname"_qs).toString();
-    EXPECT_EQ(names, QStringList({u"1 Alt"_qs, u"2 Bär"_qs}));
+    EXPECT_EQ(column(*db, u"select aid || ' ' || Nachname as a from [VW1AutorenAktiv] order by Nachname, Vorname"_qs,
+                     u"a"_qs),
+              QStringList({u"1 Alt"_qs, u"2 Bär"_qs}));
 }
 
 TEST_F(SavedQueries, StoredViewsWinAndStoreTheSameRows)
 {
     const QString own = folder.filePath(u"own.sqlite"_qs);
-    write_sqlite_file(own, QString::fromUtf8(test_book_sql)
-                               + u"CREATE VIEW VW1QOV AS SELECT 'own' AS marker FROM QOV;"_qs);
-    EXPECT_EQ(OpenDatabase(own)->OpenRecordset(u"select * from vw1qov"_qs)->Fields(u"marker"_qs),
-              QVariant(u"own"_qs));
+    write_sqlite_file(own, QString::fromUtf8(test_book_sql) + u"CREATE VIEW VW1QOV AS SELECT 'own' AS marker FROM QOV;"_qs);
+    EXPECT_EQ(OpenDatabase(own)->OpenRecordset(u"select * from vw1qov"_qs)->Fields(u"marker"_qs), QVariant(u"own"_qs));
 
     // The demo data stores the views with the layer's own definitions.
     const QString stored = folder.filePath(u"stored.sqlite"_qs);
     write_sqlite_file(stored, QString::fromUtf8(test_book_sql) + vw1qov_view_sql(false) + u';'
                                   + vw1autorenaktiv_view_sql(false) + u';');
-    auto db = OpenDatabase(stored);
-    EXPECT_EQ(first_references(*db),
-              QStringList({u"43:3:16"_qs, u"1:2:4"_qs, u"19:23:1"_qs, u"5:6:7"_qs, u"::"_qs}));
-    EXPECT_EQ(db->OpenRecordset(u"VW1AutorenAktiv"_qs)->RecordCount(), 2);
+    auto stored_db = OpenDatabase(stored);
+    EXPECT_EQ(first_references(*stored_db), first_of_each_key_form);
+    EXPECT_EQ(stored_db->OpenRecordset(u"VW1AutorenAktiv"_qs)->RecordCount(), 2);
 }
 
 TEST_F(SavedQueries, OnlyBookDatabasesGetThem)
 {
     const QString bible = folder.filePath(u"bible.sqlite"_qs);
     write_sqlite_file(bible, u"CREATE TABLE texte (book INTEGER, chapter INTEGER, verse INTEGER, Bible_Text TEXT);"_qs);
-    auto db = OpenDatabase(bible);
-    EXPECT_THROW(db->OpenRecordset(u"vw1qov"_qs), DatabaseError);
-    EXPECT_THROW(db->OpenRecordset(u"select * from VW1AutorenAktiv"_qs), DatabaseError);
+    auto bible_db = OpenDatabase(bible);
+    EXPECT_THROW(bible_db->OpenRecordset(u"vw1qov"_qs), DatabaseError);
+    EXPECT_THROW(bible_db->OpenRecordset(u"select * from VW1AutorenAktiv"_qs), DatabaseError);
 }

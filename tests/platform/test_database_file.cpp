@@ -1,6 +1,5 @@
 #include "test_database_file.h"
 
-#include <gtest/gtest.h>
 #include <sqlite3.h>
 
 const char* const test_book_sql = R"sql(
@@ -47,4 +46,12 @@ QString write_test_book(const QString& folder)
     const QString path = folder + QStringLiteral("/book.sqlite");
     write_sqlite_file(path, QString::fromUtf8(test_book_sql));
     return path;
+}
+
+QStringList column(Database& db, const QString& source, const QString& field)
+{
+    QStringList values;
+    for (auto rs = db.OpenRecordset(source); !rs->Eof(); rs->MoveNext())
+        values << rs->Fields(field).toString();
+    return values;
 }

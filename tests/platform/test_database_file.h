@@ -1,7 +1,15 @@
 #pragma once
-// Small SQLite databases for the tests, written with the sqlite3 API.
+// Small SQLite databases for the tests, written with the sqlite3 API, and
+// what the tests ask of them through the database layer.
+
+#include "database.h"
 
 #include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
 
 // Writes an SQLite file at `path` and runs `sql` (several statements) on it.
 void write_sqlite_file(const QString& path, const QString& sql);
@@ -20,3 +28,19 @@ extern const char* const test_book_sql;
 
 // The path of a fresh file in `folder` holding test_book_sql.
 QString write_test_book(const QString& folder);
+
+// Field `field` of every row of `source`, as text.
+QStringList column(Database& db, const QString& source, const QString& field);
+
+// A fresh folder with the test book in it, opened.
+class TestBook : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        db = OpenDatabase(write_test_book(folder.path()));
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<Database> db;
+};
