@@ -11,90 +11,45 @@ namespace {
 const QString tplliste =
     u"HEAD<!--X-->[GOTO#Datum#|#Datum#|#Bereich#|#Bibelstelle#|#Thema#|#Autor#]<!--X-->TAIL"_qs;
 
-const QString notice = u"<tr><td></td><td colspan=\"5\"><font face=\"Verdana, Arial, Helvetica\" size=\"2\">"
-                       "<br><font color=\"red\">Es wurden mehr als %1 Einträge gefunden.<br>"
-                       "Bitte präzisieren Sie die Suche.</font></font></td></tr>"_qs;
-
 class ResultList : public ::testing::Test {
 protected:
-    // A table with the fields of the list query; `days` rows from 1 January 2024.
-    void write(int days, const QStringList& more = {})
+    // A new table with the fields of the list query: `days` rows from
+    // 1 January 2024, then `rows`.
+    void write(int days, const QStringList& rows = {})
     {
-        ASSERT_TRUE(dir.isValid());
         QStringList sql{u"CREATE TABLE liste (datum DATETIME, Bereich INTEGER, Bibelstelle TEXT,"
                         " Thema TEXT, Vorname TEXT, Nachname TEXT)"_qs};
-        for (int i = 0; i < days; ++i) {
+        for (int i = 0; i < days; ++i)
             sql << u"INSERT INTO liste VALUES ('%1', 1, 'Ps %2', 'Thema %2', 'Anna', 'Schmidt')"_qs
                        .arg(QDate(2024, 1, 1).addDays(i).toString(Qt::ISODate))
                        .arg(i + 1);
-        }
-        sql << more;
-        const QString path = dir.filePath(u"qov.mdb"_qs);
-        ASSERT_TRUE(write_sqlite_file(path, sql));
+        const QString path = dir.filePath(u"qov%1.mdb"_qs.arg(++files));
+        ASSERT_TRUE(write_sqlite_file(path, sql + rows));
         db = OpenDatabase(path);
     }
 
-    QString list(int anzentry, const QString& suchworte = {})
+    QString list(int anzentry, const QString& suchworte = {}, const QString& tpl = tplliste)
     {
-        return displiste(*db, u"select * from liste order by datum"_qs, anzentry, tplliste, bereiche, suchworte);
+        return displiste(*db, u"select * from liste order by datum"_qs, anzentry, tpl, bereiche, suchworte);
     }
 
     QTemporaryDir dir;
+    int files = 0;
     std::unique_ptr<Database> db;
     Bereiche bereiche{{}, {u"Familie"_qs, u"familie.png"_qs, 1}};
 };
 
 } // namespace
 
-TEST_F(ResultList, RowFilledInPlaceholderOrder)
+TEST_F(ResultList, RowsFilledInPlaceholderOrderNullsAndUnknownTopicsEmpty)
 {
     write(0, {u"INSERT INTO liste VALUES ('2024-03-05', 1, 'Joh 3,16', 'Gottes Liebe', 'Anna', 'Schmidt')"_qs});
     EXPECT_EQ(list(100, u"GOTT;"_qs),
               u"HEAD[GOTO05.03.2024||05.03.24|Familie|Joh 3,16|<b>Gott</b>es Liebe|Anna Schmidt]TAIL"_qs);
-}
+    // The day link's date is filled before the later "#Datum#" can take it.
+    EXPECT_EQ(list(100, {}, u"<!--X--><a href=\"GOTO#Datum#\">#Datum#</a> #Datum#<!--X-->"_qs),
+              u"<a href=\"GOTO05.03.2024|\">05.03.24</a> 05.03.24"_qs);
 
-TEST_F(ResultList, DayLinkIsNotDisturbedByTheLaterDatePlaceholder)
-{
-    write(0, {u"INSERT INTO liste VALUES ('2024-03-05', 1, '', '', '', '')"_qs});
-    const QString page = displiste(*db, u"select * from liste"_qs, 100,
-                                   u"<!--X--><a href=\"GOTO#Datum#\">#Datum#</a> #Datum#<!--X-->"_qs, bereiche, {});
-    EXPECT_EQ(page, u"<a href=\"GOTO05.03.2024|\">05.03.24</a> 05.03.24"_qs);
-}
-
-TEST_F(ResultList, NoRowGivesHeadAndTail)
-{
-    write(0);
-    EXPECT_EQ(list(100), u"HEADTAIL"_qs);
-}
-
-TEST_F(ResultList, ExactlyTheCapListsAllWithoutNotice)
-{
-    write(3);
-    const QString page = list(3);
-    EXPECT_EQ(page.count(u"[GOTO"_qs), 3);
-    EXPECT_FALSE(page.contains(u"Es wurden"_qs));
-}
-
-TEST_F(ResultList, OneRowOverTheCapIsListedAndNoticed)
-{
-    write(4);
-    const QString page = list(3);
-    EXPECT_EQ(page.count(u"[GOTO"_qs), 4);
-    EXPECT_TRUE(page.endsWith(notice.arg(3) + u"TAIL"_qs)) << page.toStdString();
-}
-
-TEST_F(ResultList, ManyRowsStopAtCapPlusOneWithNoticeNamingTheCap)
-{
-    write(150);
-    const QString page = list(100);
-    EXPECT_EQ(page.count(u"[GOTO"_qs), 101);
-    EXPECT_TRUE(page.contains(u"|Thema 101|"_qs));
-    EXPECT_FALSE(page.contains(u"|Thema 102|"_qs));
-    EXPECT_TRUE(page.endsWith(notice.arg(100) + u"TAIL"_qs));
-}
-
-TEST_F(ResultList, NullsAndUnknownTopicsGiveEmptyCells)
-{
     write(0, {u"INSERT INTO liste VALUES ('2024-03-05', NULL, NULL, NULL, NULL, 'Meier')"_qs,
               u"INSERT INTO liste VALUES ('2024-03-06', 7, 'Ps 1', 'T', ' Paul ', NULL)"_qs,
               u"INSERT INTO liste VALUES (NULL, 1, 'Ps 2', 'U', 'Eva', 'Ost')"_qs});
@@ -102,6 +57,29 @@ TEST_F(ResultList, NullsAndUnknownTopicsGiveEmptyCells)
               u"HEAD[GOTO|||Familie|Ps 2|U|Eva Ost]"
               "[GOTO05.03.2024||05.03.24||||Meier]"
               "[GOTO06.03.2024||06.03.24||Ps 1|T|Paul]TAIL"_qs);
+
+    write(0);
+    EXPECT_EQ(list(100), u"HEADTAIL"_qs);
+}
+
+TEST_F(ResultList, MoreRowsThanTheCapListCapPlusOneAndANoticeNamingTheCap)
+{
+    const QString notice = u"<tr><td></td><td colspan=\"5\"><font face=\"Verdana, Arial, Helvetica\" size=\"2\">"
+                           "<br><font color=\"red\">Es wurden mehr als %1 Einträge gefunden.<br>"
+                           "Bitte präzisieren Sie die Suche.</font></font></td></tr>TAIL"_qs;
+    struct Case {
+        int days, anzentry, listed;
+        bool noticed;
+    };
+    for (const Case c : {Case{3, 3, 3, false}, Case{4, 3, 4, true}, Case{150, 100, 101, true}}) {
+        SCOPED_TRACE(c.days);
+        write(c.days);
+        const QString page = list(c.anzentry);
+        EXPECT_EQ(page.count(u"[GOTO"_qs), c.listed);
+        EXPECT_TRUE(page.contains(u"|Thema %1|"_qs.arg(c.listed)));
+        EXPECT_EQ(page.count(u"Es wurden"_qs), c.noticed ? 1 : 0);
+        EXPECT_EQ(page.endsWith(notice.arg(c.anzentry)), c.noticed);
+    }
 }
 
 TEST_F(ResultList, RejectedQueryThrows)
