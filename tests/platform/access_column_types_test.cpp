@@ -1,7 +1,6 @@
 // Column types the fixtures lack, made by changing the declared type of a
 // fixture column to one that reads the same stored bytes differently.
 
-#include "access_import.h"
 #include "access_test_support.h"
 
 #include <functional>
@@ -33,12 +32,11 @@ void retype(QByteArray& file, const QString& a_column_name, int column, AccessTy
 
 SqliteDb import_retyped(const std::function<void(QByteArray&)>& change)
 {
-    static QTemporaryDir dir;
     QByteArray file = file_bytes(jet_fixture("qov_fixture.mdb"));
     change(file);
-    const QString path = dir.filePath(u"retyped.mdb"_qs);
+    const QString path = temp_path(u"retyped.mdb"_qs);
     write_file(path, file);
-    return SqliteDb(import_access_database(path, {}));
+    return imported(path);
 }
 
 }  // namespace

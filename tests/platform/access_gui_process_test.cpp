@@ -1,4 +1,3 @@
-#include "access_import.h"
 #include "access_test_support.h"
 
 #include <QGuiApplication>
@@ -34,8 +33,7 @@ TEST(AccessImportInGuiProcess, ImportsFromInsideARunningApplication)
     QList<QVariant> counts;
     QTimer::singleShot(0, &app, [&] {
         for (int round = 0; round < 5; ++round) {
-            const SqliteDb db(import_access_database(jet_fixture("bible_fixture_encoded.mdb"),
-                                                     QStringLiteral("MS Access;PWD=Murb64#7;")));
+            const SqliteDb db = imported(jet_fixture("bible_fixture_encoded.mdb"), bible_password);
             counts << query_value(db.get(), "SELECT count(*) FROM texte");
         }
         app.quit();

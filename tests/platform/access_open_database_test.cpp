@@ -2,58 +2,34 @@
 // them: OpenDatabase, table cursors on the Access index names, queries.
 
 #include "access_test_support.h"
-#include "database.h"
 
 #include <QDateTime>
 
 namespace {
-
-const QString bible_password = u"MS Access;PWD=Murb64#7;"_qs;
 
 QDateTime utc(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
 {
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC);
 }
 
-QString open_error(const QString& path, const QString& connect)
-{
-    try {
-        OpenDatabase(path, false, true, connect);
-    } catch (const DatabaseError& error) {
-        return error.message();
-    }
-    return {};
-}
-
 }  // namespace
 
-TEST(AccessThroughOpenDatabase, TheDayTableSeeksOnItsDateIndex)
+TEST(AccessThroughOpenDatabase, TheBookSeeksOnItsDateIndexAndAnswersTheSavedQueries)
 {
     const auto db = OpenDatabase(jet_fixture("qov_fixture.mdb"), false, true, {});
     const auto qov = db->OpenRecordset(u"qov"_qs);
     EXPECT_EQ(qov->RecordCount(), 3);
     qov->setIndex(u"Datum"_qs);
-
     qov->Seek(u"="_qs, {utc(2024, 12, 25)});
     ASSERT_FALSE(qov->NoMatch());
     EXPECT_EQ(qov->Fields(u"feiertag"_qs), QVariant(u"1. Weihnachtstag"_qs));
-    EXPECT_EQ(qov->Fields(u"Tipp"_qs), QVariant(u""_qs));
-
     qov->Seek(u">="_qs, {utc(2024, 3, 31)});
     ASSERT_FALSE(qov->NoMatch());
     EXPECT_EQ(qov->Fields(u"datum"_qs), QVariant(utc(2024, 3, 31, 6, 30, 15)));
-    EXPECT_EQ(qov->Fields(u"feiertag"_qs), QVariant(u""_qs));
-    EXPECT_FALSE(qov->Fields(u"Frage"_qs).isValid());
     EXPECT_EQ(qov->Fields(u"text"_qs).toString().size(), 20000);
 
-}
-
-TEST(AccessThroughOpenDatabase, TheSavedQueriesRunOnTheImportedBook)
-{
-    const auto db = OpenDatabase(jet_fixture("qov_fixture.mdb"), false, true, {});
-    const auto days = db->OpenRecordset(u"select datum, Vorname, Nachname from vw1qov order by datum"_qs);
-    ASSERT_FALSE(days->Eof());
-    EXPECT_EQ(days->Fields(u"Nachname"_qs), QVariant(u"Müller"_qs));
+    EXPECT_EQ(db->OpenRecordset(u"select Nachname from vw1qov order by datum"_qs)->Fields(u"Nachname"_qs),
+              QVariant(u"Müller"_qs));
     const auto authors = db->OpenRecordset(u"select * from VW1AutorenAktiv order by aid"_qs);
     authors->MoveLast();
     EXPECT_EQ(authors->RecordCount(), 3);
@@ -62,16 +38,14 @@ TEST(AccessThroughOpenDatabase, TheSavedQueriesRunOnTheImportedBook)
 TEST(AccessThroughOpenDatabase, TheBibleTableSeeksOnBookAndChapter)
 {
     for (const char* fixture : {"bible_fixture.mdb", "bible_fixture_encoded.mdb"}) {
-        const auto db = OpenDatabase(jet_fixture(fixture), false, true, bible_password);
-        const auto texte = db->OpenRecordset(u"texte"_qs);
+        const auto texte = OpenDatabase(jet_fixture(fixture), false, true, bible_password)->OpenRecordset(u"texte"_qs);
         texte->setIndex(u"book"_qs);
         texte->Seek(u"="_qs, {43, 11});
         ASSERT_FALSE(texte->NoMatch()) << fixture;
         EXPECT_EQ(texte->Fields(u"verse"_qs), QVariant(qint64(35)));
         EXPECT_FALSE(texte->Fields(u"bible_text"_qs).isValid());
         texte->Seek(u">="_qs, {19, 23});
-        EXPECT_EQ(texte->Fields(u"Bible_Text"_qs),
-                  QVariant(u"Der HERR ist mein Hirte, mir wird nichts mangeln."_qs));
+        EXPECT_EQ(texte->Fields(u"Bible_Text"_qs), QVariant(u"Der HERR ist mein Hirte, mir wird nichts mangeln."_qs));
     }
 }
 
@@ -81,20 +55,8 @@ TEST(AccessThroughOpenDatabase, TheBigBibleAnswersQueries)
     const auto texte = db->OpenRecordset(u"texte"_qs);
     texte->MoveLast();
     EXPECT_EQ(texte->RecordCount(), 31102);
-    const auto found = db->OpenRecordset(u"select top 3 * from texte where bible_text like '*füße*' order by book, chapter, verse"_qs);
+    const auto found =
+        db->OpenRecordset(u"select top 3 * from texte where bible_text like '*füße*' order by book, chapter, verse"_qs);
     ASSERT_FALSE(found->Eof());
     EXPECT_TRUE(found->Fields(u"Bible_Text"_qs).toString().contains(u"Füße"_qs));
-}
-
-TEST(AccessThroughOpenDatabase, RefusalsNameTheFile)
-{
-    const QString bible = jet_fixture("bible_fixture.mdb");
-    const QString wrong = open_error(bible, u"MS Access;PWD=Murb64#8;"_qs);
-    EXPECT_TRUE(wrong.contains(u"not a valid password"_qs));
-    EXPECT_TRUE(wrong.contains(bible));
-
-    QTemporaryDir dir;
-    const QString truncated = dir.filePath(u"truncated.mdb"_qs);
-    write_file(truncated, file_bytes(bible).first(8192));
-    EXPECT_TRUE(open_error(truncated, bible_password).contains(u"damaged file"_qs));
 }
