@@ -1,24 +1,21 @@
 #pragma once
-// Data folders for start-up tests: copies of the demo data (or of the Access
-// fixtures) in a temporary folder that a test may damage.
+// A data folder in a temporary folder that a test may change: the demo data's
+// templates and pictures with copies of either the demo databases or the
+// users' Access files.
 
 #include <QString>
 #include <QTemporaryDir>
 
 class DataFolder {
 public:
-    // The demo data's templates and pictures, with no database yet.
-    DataFolder();
+    enum class Databases { Demo, AccessFixtures };
+
+    explicit DataFolder(Databases databases = Databases::Demo);
 
     QString path() const { return folder_.path(); }
-    QString file(const QString& name) const { return folder_.filePath(name); }
 
-    // Copies a file of the demo data folder, or any file, into the folder.
-    void copy_demo(const QString& name, const QString& as = {}) const;
-    void copy(const QString& from, const QString& as) const;
-    void write(const QString& name, const QByteArray& content) const;
-    // Runs SQL on an SQLite file of the folder.
-    void execute(const QString& name, const char* sql) const;
+    // Runs SQL on the folder's book (qov.mdb, an SQLite file with the demo data).
+    void execute(const char* sql) const;
 
 private:
     QTemporaryDir folder_;

@@ -8,7 +8,53 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-QJsonObject Session::dump(const QString& name) const
+QString Dump::text(const char* key) const
+{
+    return json[QLatin1String(key)].toString();
+}
+
+QString Dump::text(const char* group, const char* key) const
+{
+    return json[QLatin1String(group)][QLatin1String(key)].toString();
+}
+
+QString Dump::page(const char* view) const
+{
+    return text("html", view);
+}
+
+bool Dump::shows(const QString& control) const
+{
+    const QJsonValue value = json[QStringLiteral("visible")][control];
+    EXPECT_TRUE(value.isBool()) << "no control " << control.toStdString();
+    return value.toBool();
+}
+
+QJsonValue Dump::list(const char* name, const char* member) const
+{
+    return json[QStringLiteral("lists")][QLatin1String(name)][QLatin1String(member)];
+}
+
+QStringList Dump::strings(const char* key) const
+{
+    QStringList result;
+    for (const QJsonValue& value : json[QLatin1String(key)].toArray())
+        result.append(value.toString());
+    return result;
+}
+
+QString Dump::last_query() const
+{
+    const QStringList queries = strings("queries");
+    return queries.isEmpty() ? QString() : queries.constLast();
+}
+
+QStringList Dump::queries_since(const Dump& before) const
+{
+    return strings("queries").mid(before.strings("queries").size());
+}
+
+Dump Session::dump(const QString& name) const
 {
     const auto found = dumps.find(name);
     if (found == dumps.end()) {
@@ -16,17 +62,21 @@ QJsonObject Session::dump(const QString& name) const
                       << errors.toStdString();
         return {};
     }
-    return found->second;
+    return {found->second};
 }
 
-Session run_session(const QString& name, const SessionOptions& options)
+const Session& run_session(const QString& name, const SessionOptions& options)
 {
+    static std::map<QString, Session> sessions;
+    const QString key = name + u'|' + options.today + u'|' + options.data_dir;
+    if (const auto known = sessions.find(key); known != sessions.end())
+        return known->second;
+
     QFile file(QStringLiteral(SELUNAR_SESSIONS) + u'/' + name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << "cannot read the session " << name.toStdString();
-        return {};
-    }
-    return run_script_text(QString::fromUtf8(file.readAll()), options);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << "cannot read the session " << name.toStdString();
+    const Session& session = sessions[key] = run_script_text(QString::fromUtf8(file.readAll()), options);
+    EXPECT_EQ(session.exit_code, 0) << session.errors.toStdString();
+    return session;
 }
 
 Session run_script_text(const QString& text, const SessionOptions& options)
@@ -65,35 +115,4 @@ Session run_script_text(const QString& text, const SessionOptions& options)
             session.dumps[dump.fileName()] = QJsonDocument::fromJson(json.readAll()).object();
     }
     return session;
-}
-
-bool visible(const QJsonObject& dump, const QString& control)
-{
-    const QJsonValue value = dump[QStringLiteral("visible")][control];
-    EXPECT_TRUE(value.isBool()) << "no control " << control.toStdString();
-    return value.toBool();
-}
-
-QStringList strings(const QJsonValue& array)
-{
-    QStringList result;
-    for (const QJsonValue& value : array.toArray())
-        result.append(value.toString());
-    return result;
-}
-
-QString page(const QJsonObject& dump, const QString& view)
-{
-    return dump[QStringLiteral("html")][view].toString();
-}
-
-QJsonObject list(const QJsonObject& dump, const QString& name)
-{
-    return dump[QStringLiteral("lists")][name].toObject();
-}
-
-QStringList queries_since(const QJsonObject& before, const QJsonObject& after)
-{
-    const QStringList all = strings(after[QStringLiteral("queries")]);
-    return all.mid(before[QStringLiteral("queries")].toArray().size());
 }
