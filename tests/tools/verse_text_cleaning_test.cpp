@@ -9,14 +9,9 @@
 
 namespace {
 
-std::optional<QString> clean(const std::string& raw)
+TEST(VerseTextCleaning, CutElementsNeitherGlueWordsNorLeaveBlanksOtherMarkupGoes)
 {
-    return finish_verse_text(osis_to_plain(cut_non_verse_elements(raw)));
-}
-
-// Each cut element with what it leaves between its neighbours.
-TEST(VerseTextCleaning, CutElementsNeitherGlueWordsNorLeaveBlanksBeforePunctuation)
-{
+    // A null plain text: the verse has no text.
     const std::pair<const char*, const char*> cases[] = {
         {"In the beginning, God<note placement=\"foot\"><reference>1:1 </reference>The Hebrew word rendered "
          "\xE2\x80\x9CGod\xE2\x80\x9D is Elohim.</note>created the heavens.",
@@ -38,30 +33,23 @@ TEST(VerseTextCleaning, CutElementsNeitherGlueWordsNorLeaveBlanksBeforePunctuati
         {"<chapter osisID=\"Ps.1\" sID=\"Ps.1\"/>Blessed is the man", "Blessed is the man"},
         // Element names match wholly.
         {"a <notebook>b</notebook> c <titles>d</titles>", "a b c d"},
+        {"<w lemma=\"strong:H0430\">In</w> <w lemma=\"strong:H0853\">the</w> beginning, "
+         "<q marker=\"\" who=\"Jesus\">For <w lemma=\"strong:G2316\">God</w> so</q> loved",
+         "In the beginning, For God so loved"},
+        {"Tom &amp; Jerry &lt;3&gt; &quot;x&quot; &apos;y&apos; &unknown;", "Tom & Jerry <3> \"x\" 'y' &unknown;"},
+        // Line and paragraph elements become single blanks.
+        {"shepherd;<l eID=\"a\" level=\"1\"/><l level=\"2\" sID=\"b\"/>I shall", "shepherd; I shall"},
+        {"end<lb/>start<div type=\"x-p\" sID=\"c\"/>next<milestone type=\"x\"/>last", "end start next last"},
+        {"<lg sID=\"g\"/> <l sID=\"h\"/>Blessed<l eID=\"h\"/> <lg eID=\"g\"/>", "Blessed"},
+        {"<note>TR adds a verse.</note>", nullptr},
+        {"   ", nullptr},
     };
     for (const auto& [raw, plain] : cases)
-        EXPECT_EQ(clean(raw), QString::fromUtf8(plain)) << raw;
-}
-
-TEST(VerseTextCleaning, RemainingMarkupGoesAndLinesBecomeSingleBlanks)
-{
-    EXPECT_EQ(clean("<w lemma=\"strong:H0430\">In</w> <w lemma=\"strong:H0853\">the</w> beginning, "
-                    "<q marker=\"\" who=\"Jesus\">For <w lemma=\"strong:G2316\">God</w> so</q> loved"),
-              "In the beginning, For God so loved");
-    EXPECT_EQ(clean("Tom &amp; Jerry &lt;3&gt; &quot;x&quot; &apos;y&apos; &unknown;"),
-              "Tom & Jerry <3> \"x\" 'y' &unknown;");
-    EXPECT_EQ(clean("shepherd;<l eID=\"a\" level=\"1\"/><l level=\"2\" sID=\"b\"/>I shall"), "shepherd; I shall");
-    EXPECT_EQ(clean("end<lb/>start<div type=\"x-p\" sID=\"c\"/>next<milestone type=\"x\"/>last"),
-              "end start next last");
-    EXPECT_EQ(clean("<lg sID=\"g\"/> <l sID=\"h\"/>Blessed<l eID=\"h\"/> <lg eID=\"g\"/>"), "Blessed");
+        EXPECT_EQ(finish_verse_text(osis_to_plain(cut_non_verse_elements(raw))),
+                  plain ? std::optional(QString::fromUtf8(plain)) : std::nullopt)
+            << raw;
     EXPECT_EQ(finish_verse_text("  Yahweh is my shepherd;\nI shall lack nothing. \n\n"),
               "Yahweh is my shepherd; I shall lack nothing.");
-}
-
-TEST(VerseTextCleaning, AVerseWithoutTextHasNoValue)
-{
-    EXPECT_EQ(clean("<note>TR adds a verse.</note>"), std::nullopt);
-    EXPECT_EQ(clean("   "), std::nullopt);
 }
 
 } // namespace
