@@ -81,6 +81,4 @@ TEST_F(DemoPages, LookupListsHaveNoProblems)
 {
     EXPECT_TRUE(state.lists.problems.isEmpty()) << state.lists.problems.join(u'\n').toStdString();
     EXPECT_EQ(state.lists.books.size(), 66u);
-    EXPECT_EQ(state.buecher[19].buch.toString(), u"Psalm"_qs);
-    EXPECT_EQ(state.buecher[19].maxkapitel.toInt(), 150);
 }

@@ -9,37 +9,38 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
-void write_file(const QString& path, const QByteArray& bytes)
+bool write_file(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(bytes);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
+
+const char* const template_names[] = {"qovtemp.htm", "qovliste.htm", "bibelliste.htm",
+                                      "impressum.htm", "hilfe.htm", "bibel.htm"};
 
 // A complete program folder with two small SQLite databases and six templates.
 class Startup : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        apppath = dir.path() + u'/';
         ASSERT_TRUE(write_sqlite_file(apppath + u"qov.mdb"_qs, qov_schema + qov_rows));
         ASSERT_TRUE(write_sqlite_file(apppath + u"elberfelderbibel.mdb"_qs,
                                       bible_schema + QStringList{u"INSERT INTO texte VALUES (1, 1, 1, 'Am Anfang')"_qs}));
         ASSERT_TRUE(QDir(apppath).mkdir(u"qovfiles"_qs));
-        write_file(apppath + u"qovfiles/qovtemp.htm"_qs,
-                   "<img src=\"../qov_pics/#Bild#\">#BibelStart#[#bcv#]#BibelEnd#<p>#Bibelstelle#</p>");
-        write_file(apppath + u"qovfiles/qovliste.htm"_qs, "L<!--X-->#Datum#<!--X-->");
-        write_file(apppath + u"qovfiles/bibelliste.htm"_qs, "B<!--X-->#Vers#<!--X-->");
-        write_file(apppath + u"qovfiles/impressum.htm"_qs, "Impressum");
-        write_file(apppath + u"qovfiles/hilfe.htm"_qs, "Hilfe <img src=\"../qov_pics/h.png\">");
-        write_file(apppath + u"qovfiles/bibel.htm"_qs, "#Buch# #Kapitel##VersStart#(#Versnr# #Vers#)#VersEnd#.");
+        const QByteArray templates[] = {
+            "<img src=\"../qov_pics/#Bild#\">#BibelStart#[#bcv#]#BibelEnd#<p>#Bibelstelle#</p>",
+            "L<!--X-->#Datum#<!--X-->", "B<!--X-->#Vers#<!--X-->", "Impressum", "Hilfe <img src=\"../qov_pics/h.png\">",
+            "#Buch# #Kapitel##VersStart#(#Versnr# #Vers#)#VersEnd#."};
+        for (size_t i = 0; i < std::size(templates); ++i)
+            ASSERT_TRUE(write_file(apppath + u"qovfiles/"_qs + QLatin1String(template_names[i]), templates[i]));
     }
 
-    // What start-up reports for the folder as it is now.
-    QString failure()
+    // What start-up reports for the folder as it is now; empty when it starts.
+    QString failure() const
     {
         FormState state;
         try {
@@ -59,12 +60,12 @@ protected:
         u"INSERT INTO Bibel VALUES (1, '1. Mose', 50)"_qs,
     };
     QTemporaryDir dir;
-    QString apppath;
+    const QString apppath = dir.path() + u'/';
 };
 
 } // namespace
 
-TEST_F(Startup, PreparesTheWholeState)
+TEST_F(Startup, PreparesTheWholeStateAndTheCursorsForThePages)
 {
     FormState state;
     state.actbcv = u"9_9_9"_qs;
@@ -93,95 +94,47 @@ TEST_F(Startup, PreparesTheWholeState)
     ASSERT_EQ(state.bereiche.size(), 2u);
     EXPECT_EQ(state.bereiche[1].bild.toString(), u"familie.png"_qs);
     ASSERT_EQ(state.buecher.size(), 2u);
-    EXPECT_EQ(state.buecher[1].buch.toString(), u"1. Mose"_qs);
     EXPECT_EQ(state.lists.inpautor.size(), 1u);
-    EXPECT_EQ(state.lists.books.size(), 1u);
-}
 
-TEST_F(Startup, CursorsAreReadyForThePages)
-{
-    FormState state;
-    load_form_resources(state, apppath);
-    EXPECT_EQ(loadday(QDate(2024, 1, 2), *state.rsQov, *state.db, state.tplday, state.tplbibelst,
-                      state.bereiche, state.suchworte),
+    EXPECT_EQ(loadday(QDate(2024, 1, 2), *state.rsQov, *state.db, state.tplday, state.tplbibelst, state.bereiche,
+                      state.suchworte),
               u"<img src=\"%1qov_pics/familie.png\"><p>[1_1_1]</p>"_qs.arg(apppath));
     EXPECT_EQ(renderchap(1, 1, *state.rsTexte, state.tplbibel, state.tplvers, state.buecher, {}),
               u"1. Mose 1(1 Am Anfang)."_qs);
 }
 
-TEST_F(Startup, MissingBookDatabaseIsNamed)
+TEST_F(Startup, EachMissingOrUnusableFileIsNamedWithWhatIsWrong)
 {
-    ASSERT_TRUE(QFile::remove(apppath + u"qov.mdb"_qs));
-    EXPECT_EQ(failure(), apppath + u"qov.mdb: the database file does not exist"_qs);
-}
+    const auto removed = [](const QString& path) { return QFile::remove(path); };
+    const auto sqlite = [](QStringList statements) {
+        return [statements](const QString& path) { return QFile::remove(path) && write_sqlite_file(path, statements); };
+    };
+    struct Case {
+        QString file;
+        std::function<bool(const QString&)> damage;
+        QString message;  // after the file's path
+        bool whole;       // the whole message, or how it begins
+    };
+    std::vector<Case> cases = {
+        {u"qov.mdb"_qs, removed, u": the database file does not exist"_qs, true},
+        {u"qov.mdb"_qs, [](const QString& path) { return write_file(path, "Dies ist keine Datenbank."); },
+         u": the database cannot be opened: "_qs, false},
+        {u"qov.mdb"_qs, sqlite(qov_schema), u": the table \"QOV\" is empty"_qs, true},
+        {u"elberfelderbibel.mdb"_qs, removed, u": the database file does not exist"_qs, true},
+        {u"elberfelderbibel.mdb"_qs, sqlite({u"CREATE TABLE andere (x INTEGER)"_qs}),
+         u": the table \"texte\" cannot be opened"_qs, false}};
+    for (const char* name : template_names)
+        cases.push_back({u"qovfiles/"_qs + QLatin1String(name), removed, u": the template cannot be read"_qs, false});
 
-TEST_F(Startup, UnreadableBookDatabaseIsNamed)
-{
-    write_file(apppath + u"qov.mdb"_qs, "Dies ist keine Datenbank.");
-    const QString message = failure();
-    EXPECT_TRUE(message.startsWith(apppath + u"qov.mdb: the database cannot be opened: "_qs)) << message.toStdString();
-}
-
-TEST_F(Startup, MissingBibleDatabaseIsNamed)
-{
-    ASSERT_TRUE(QFile::remove(apppath + u"elberfelderbibel.mdb"_qs));
-    EXPECT_EQ(failure(), apppath + u"elberfelderbibel.mdb: the database file does not exist"_qs);
-}
-
-TEST_F(Startup, BibleWithoutVerseTableIsNamed)
-{
-    ASSERT_TRUE(QFile::remove(apppath + u"elberfelderbibel.mdb"_qs));
-    ASSERT_TRUE(write_sqlite_file(apppath + u"elberfelderbibel.mdb"_qs, {u"CREATE TABLE andere (x INTEGER)"_qs}));
-    const QString message = failure();
-    EXPECT_TRUE(message.startsWith(apppath + u"elberfelderbibel.mdb: the table \"texte\" cannot be opened"_qs))
-        << message.toStdString();
-}
-
-TEST_F(Startup, EachMissingTemplateIsNamed)
-{
-    for (const char* name : {"qovtemp.htm", "qovliste.htm", "bibelliste.htm", "impressum.htm", "hilfe.htm", "bibel.htm"}) {
-        const QString path = apppath + u"qovfiles/"_qs + QString::fromLatin1(name);
-        ASSERT_TRUE(QFile::rename(path, path + u".weg"_qs));
+    ASSERT_EQ(failure(), QString());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file.toStdString() + c.message.toStdString());
+        const QString path = apppath + c.file;
+        ASSERT_TRUE(QFile::copy(path, path + u".sound"_qs));
+        ASSERT_TRUE(c.damage(path));
         const QString message = failure();
-        EXPECT_TRUE(message.startsWith(path + u": the template cannot be read"_qs)) << message.toStdString();
-        ASSERT_TRUE(QFile::rename(path + u".weg"_qs, path));
+        EXPECT_TRUE(c.whole ? message == path + c.message : message.startsWith(path + c.message)) << message.toStdString();
+        ASSERT_TRUE(QFile::remove(path) || !QFile::exists(path));
+        ASSERT_TRUE(QFile::rename(path + u".sound"_qs, path));
     }
-    EXPECT_EQ(failure(), QString());
-}
-
-TEST_F(Startup, EmptyDevotionalTableStopsStartUp)
-{
-    ASSERT_TRUE(QFile::remove(apppath + u"qov.mdb"_qs));
-    ASSERT_TRUE(write_sqlite_file(apppath + u"qov.mdb"_qs, qov_schema));
-    EXPECT_EQ(failure(), apppath + u"qov.mdb: the table \"QOV\" is empty"_qs);
-}
-
-TEST_F(Startup, WrongBiblePasswordIsNamed)
-{
-    // The fixture's password is the right one; flipping one bit of the stored
-    // (masked) password makes it another.
-    const QString right = apppath + u"richtig.mdb"_qs;
-    ASSERT_TRUE(QFile::copy(QStringLiteral(SELUNAR_JET_FIXTURES "/bible_fixture.mdb"), right));
-    QFile::setPermissions(right, QFile::ReadOwner | QFile::WriteOwner);
-    try {
-        OpenDatabase(right, false, false, u"MS Access;PWD=Murb64#7;"_qs);
-    } catch (const DatabaseError& e) {
-        GTEST_SKIP() << "Access files cannot be opened here: " << e.what();
-    }
-
-    const QString bible = apppath + u"elberfelderbibel.mdb"_qs;
-    ASSERT_TRUE(QFile::remove(bible));
-    ASSERT_TRUE(QFile::copy(right, bible));
-    QFile file(bible);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.seek(0x42));
-    char c = 0;
-    ASSERT_TRUE(file.getChar(&c));
-    ASSERT_TRUE(file.seek(0x42));
-    ASSERT_TRUE(file.putChar(static_cast<char>(c ^ 0x01)));
-    file.close();
-
-    const QString message = failure();
-    EXPECT_TRUE(message.startsWith(bible + u": the database cannot be opened: "_qs)) << message.toStdString();
-    EXPECT_TRUE(message.contains(u"password"_qs)) << message.toStdString();
 }
