@@ -1,7 +1,7 @@
 // Column types the fixtures lack, made by changing the declared type of a
 // fixture column to one that reads the same stored bytes differently.
 
-#include "access_test_support.h"
+#include "database_test_support.h"
 
 #include <functional>
 
@@ -41,36 +41,37 @@ SqliteDb import_retyped(const std::function<void(QByteArray&)>& change)
 
 }  // namespace
 
-TEST(AccessColumnTypes, ByteIsUnsignedAndIntegerIsSixteenBits)
+TEST(AccessColumnTypes, ByteIntegerDoubleAndYesNoColumns)
 {
-    const SqliteDb db = import_retyped([](QByteArray& file) {
-        retype(file, u"maxkapitel"_qs, 0, integer);
-        retype(file, u"maxkapitel"_qs, 2, byte_type);
-    });
-    EXPECT_EQ(query_rows(db.get(), "SELECT type FROM pragma_table_info('Bibel')"),
-              (QList<QVariantList>{{u"INTEGER"_qs}, {u"TEXT"_qs}, {u"INTEGER"_qs}}));
-    EXPECT_EQ(query_value(db.get(), "SELECT group_concat(Lfdnr || ':' || maxkapitel) FROM Bibel"),
-              u"1:50,2:40,19:150,40:28,42:24,66:22"_qs);
-}
-
-TEST(AccessColumnTypes, DoubleKeepsTheStoredNumber)
-{
-    const SqliteDb db = import_retyped([](QByteArray& file) { retype(file, u"Datum"_qs, 0, double_type); });
-    EXPECT_EQ(query_value(db.get(), "SELECT type FROM pragma_table_info('QOV') WHERE name = 'Datum'"), u"REAL"_qs);
-    const QList<QVariantList> rows = query_rows(db.get(), "SELECT Datum FROM QOV ORDER BY Datum");
-    ASSERT_EQ(rows.size(), 3);
-    EXPECT_EQ(rows[0][0], QVariant(45292.0));
-    EXPECT_NEAR(rows[1][0].toDouble(), 45382.0 + (6 * 3600 + 30 * 60 + 15) / 86400.0, 1e-9);
-    EXPECT_EQ(rows[2][0], QVariant(45651.0));
-}
-
-TEST(AccessColumnTypes, YesNoIsMinusOneForYes)
-{
-    // The value of a yes/no field lives in the row's null mask: the set bits
-    // of the non-null AID values read as yes.
-    const SqliteDb db = import_retyped([](QByteArray& file) { retype(file, u"Vorname"_qs, 0, yes_no); });
-    EXPECT_EQ(query_value(db.get(), "SELECT type FROM pragma_table_info('AutorenNeu') WHERE name = 'AID'"),
-              u"INTEGER"_qs);
-    EXPECT_EQ(query_value(db.get(), "SELECT group_concat(AID || ':' || Nachname) FROM AutorenNeu"),
-              u"-1:Müller,-1:Weiß,-1:Groß"_qs);
+    struct Case {
+        const char* name;
+        std::function<void(QByteArray&)> change;
+        const char* types_sql;
+        QString types;
+        const char* values_sql;
+        QString values;
+    };
+    const Case cases[] = {
+        {"byte is unsigned, integer is sixteen bits",
+         [](QByteArray& file) {
+             retype(file, u"maxkapitel"_qs, 0, integer);
+             retype(file, u"maxkapitel"_qs, 2, byte_type);
+         },
+         "SELECT group_concat(type) FROM pragma_table_info('Bibel')", u"INTEGER,TEXT,INTEGER"_qs,
+         "SELECT group_concat(Lfdnr || ':' || maxkapitel) FROM Bibel", u"1:50,2:40,19:150,40:28,42:24,66:22"_qs},
+        {"double keeps the stored number", [](QByteArray& file) { retype(file, u"Datum"_qs, 0, double_type); },
+         "SELECT type FROM pragma_table_info('QOV') WHERE name = 'Datum'", u"REAL"_qs,
+         "SELECT group_concat(printf('%.9f', Datum)) FROM (SELECT Datum FROM QOV ORDER BY Datum)",
+         u"45292.000000000,45382.271006944,45651.000000000"_qs},
+        // The value of a yes/no field lives in the row's null mask: the set
+        // bits of the non-null AID values read as yes, which is -1.
+        {"yes/no", [](QByteArray& file) { retype(file, u"Vorname"_qs, 0, yes_no); },
+         "SELECT type FROM pragma_table_info('AutorenNeu') WHERE name = 'AID'", u"INTEGER"_qs,
+         "SELECT group_concat(AID || ':' || Nachname) FROM AutorenNeu", u"-1:Müller,-1:Weiß,-1:Groß"_qs},
+    };
+    for (const Case& c : cases) {
+        const SqliteDb db = import_retyped(c.change);
+        EXPECT_EQ(query_value(db.get(), c.types_sql), c.types) << c.name;
+        EXPECT_EQ(query_value(db.get(), c.values_sql), c.values) << c.name;
+    }
 }

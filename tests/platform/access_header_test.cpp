@@ -1,6 +1,6 @@
 #include "access_header.h"
 #include "access_rc4.h"
-#include "access_test_support.h"
+#include "database_test_support.h"
 
 #include <array>
 #include <cstring>

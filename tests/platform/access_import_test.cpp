@@ -1,4 +1,4 @@
-#include "access_test_support.h"
+#include "database_test_support.h"
 
 #include <QRandomGenerator>
 

@@ -1,18 +1,7 @@
 // The Access fixtures through the whole database layer, as the reader uses
 // them: OpenDatabase, table cursors on the Access index names, queries.
 
-#include "access_test_support.h"
-
-#include <QDateTime>
-
-namespace {
-
-QDateTime utc(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
-{
-    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC);
-}
-
-}  // namespace
+#include "database_test_support.h"
 
 TEST(AccessThroughOpenDatabase, TheBookSeeksOnItsDateIndexAndAnswersTheSavedQueries)
 {

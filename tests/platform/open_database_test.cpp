@@ -1,4 +1,4 @@
-#include "test_database_file.h"
+#include "database_test_support.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,15 +8,6 @@ namespace {
 
 class OpenDatabaseFile : public ::testing::Test {
 protected:
-    QString write_file(const QString& name, const QByteArray& bytes)
-    {
-        const QString path = folder.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-
     QTemporaryDir folder;
 };
 
@@ -29,12 +20,6 @@ QString open_error(const QString& path)
         return e.message();
     }
     return u"(opened)"_qs;
-}
-
-QByteArray read_all(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Every file in the folder with its size and modification time.
@@ -71,9 +56,11 @@ TEST_F(OpenDatabaseFile, BadFilesAreRefusedNamingThePath)
     EXPECT_TRUE(open_error(missing).startsWith(missing + u": "_qs)) << open_error(missing).toStdString();
     EXPECT_TRUE(open_error(folder.path()).startsWith(folder.path() + u": "_qs));
 
-    const QString empty = write_file(u"empty.mdb"_qs, {});
+    const QString empty = folder.filePath(u"empty.mdb"_qs);
+    write_file(empty, {});
     EXPECT_EQ(open_error(empty), empty + u": the file is empty"_qs);
-    const QString text = write_file(u"text.mdb"_qs, "Dies ist keine Datenbank, nur Text.\n");
+    const QString text = folder.filePath(u"text.mdb"_qs);
+    write_file(text, "Dies ist keine Datenbank, nur Text.\n");
     EXPECT_EQ(open_error(text), text + u": not a database file"_qs);
 }
 
@@ -83,15 +70,15 @@ TEST_F(OpenDatabaseFile, ReadingWritesNothingBesideOrIntoTheFile)
     ASSERT_TRUE(QFile::setPermissions(plain, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     const QString wal = folder.filePath(u"wal.sqlite"_qs);
     write_sqlite_file(wal, u"PRAGMA journal_mode=WAL;"_qs + QString::fromUtf8(test_book_sql));
-    ASSERT_EQ(read_all(wal).at(18), 2) << "the file is in WAL mode";
-    const QByteArray before = read_all(plain);
+    ASSERT_EQ(file_bytes(wal).at(18), 2) << "the file is in WAL mode";
+    const QByteArray before = file_bytes(plain);
     const QStringList state = folder_state(folder.path());
 
     use_as_the_program_does(plain);
     use_as_the_program_does(wal);
 
     EXPECT_EQ(folder_state(folder.path()), state);
-    EXPECT_EQ(read_all(plain), before);
+    EXPECT_EQ(file_bytes(plain), before);
 }
 
 TEST_F(OpenDatabaseFile, PathsWithUriCharactersOpen)

@@ -1,4 +1,4 @@
-#include "test_database_file.h"
+#include "database_test_support.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ TEST_F(QueryCursor, RowsInQueryOrderWithExactCount)
 TEST_F(QueryCursor, ValuesOfDateColumnsAndOfExpressions)
 {
     auto rs = db->OpenRecordset(u"Select * from QOV Where AID=2 order by datum"_qs);
-    EXPECT_EQ(rs->Fields(u"datum"_qs), QVariant(QDateTime(QDate(2024, 1, 3), QTime(0, 0), Qt::UTC)));
+    EXPECT_EQ(rs->Fields(u"datum"_qs), QVariant(utc(2024, 1, 3)));
     EXPECT_EQ(rs->Fields(u"feiertag"_qs), QVariant(QString()));
     rs->MoveNext();
     EXPECT_FALSE(rs->Fields(u"feiertag"_qs).isValid());

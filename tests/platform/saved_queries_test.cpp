@@ -1,5 +1,5 @@
 #include "saved_queries.h"
-#include "test_database_file.h"
+#include "database_test_support.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ TEST_F(SavedQueries, Vw1qovCarriesTheDevotionalAndItsAuthorWhoIsActive)
 {
     auto rs = db->OpenRecordset(u"select * from vw1qov where aid=2 order by datum"_qs);
     ASSERT_EQ(rs->RecordCount(), 2);
-    EXPECT_EQ(rs->Fields(u"datum"_qs), QVariant(QDateTime(QDate(2024, 1, 3), QTime(0, 0), Qt::UTC)));
+    EXPECT_EQ(rs->Fields(u"datum"_qs), QVariant(utc(2024, 1, 3)));
     EXPECT_EQ(rs->Fields(u"Text"_qs), QVariant(u"Der Herr ist mein Hirte"_qs));
     EXPECT_EQ(rs->Fields(u"nachname"_qs), QVariant(u"Bär"_qs));
 

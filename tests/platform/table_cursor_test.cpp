@@ -1,13 +1,8 @@
-#include "test_database_file.h"
+#include "database_test_support.h"
 
 #include <ctime>
 
 namespace {
-
-QDateTime utc(int year, int month, int day, int hour = 0, int minute = 0)
-{
-    return QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC);
-}
 
 // "book:chapter:verse" of each row of a texte cursor, from the current one to the end.
 QStringList rest(Recordset& rs)
