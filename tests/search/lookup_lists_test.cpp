@@ -30,12 +30,19 @@ protected:
     QStringList queries;
 };
 
-QStringList texts(const std::vector<ListEntry>& entries)
+// Null as "Null"; list entries as "text=data", topic rows as
+// "name,bild,position", book rows as "buch,maxkapitel,lfdnr"; joined by ";".
+QString shown(const QVariant& v) { return v.isValid() ? v.toString() : u"Null"_qs; }
+QString shown(const ListEntry& e) { return e.text + u'=' + shown(e.data); }
+QString shown(const BereichRow& r) { return shown(r.name) + u',' + shown(r.bild) + u',' + QString::number(r.position); }
+QString shown(const BuchRow& r) { return shown(r.buch) + u',' + shown(r.maxkapitel) + u',' + shown(r.lfdnr); }
+template <typename Rows>
+std::string described(const Rows& rows)
 {
-    QStringList list;
-    for (const ListEntry& entry : entries)
-        list << entry.text;
-    return list;
+    QStringList parts;
+    for (const auto& row : rows)
+        parts << shown(row);
+    return parts.join(u';').toStdString();
 }
 
 } // namespace
@@ -55,51 +62,19 @@ TEST_F(LookupListsTest, TablesByIdListsByNameAuthorsTrimmedWithTheirIds)
                                     u" select * from [Bibel] order by Lfdnr"_qs,
                                     u"select * from [VW1AutorenAktiv] order by Nachname, Vorname"_qs}));
     EXPECT_TRUE(lists.problems.isEmpty()) << lists.problems.join(u'\n').toStdString();
-
-    EXPECT_EQ(texts(lists.inpbereich), (QStringList{u"Arbeit"_qs, u"Familie"_qs, u"Gebet"_qs}));
-    EXPECT_EQ(lists.inpbereich[1].data.toInt(), 1);
-    ASSERT_EQ(lists.bereiche.size(), 4u);
-    EXPECT_FALSE(lists.bereiche[0].name.isValid());
-    EXPECT_EQ(lists.bereiche[1].name.toString(), u"Familie"_qs);
-    EXPECT_EQ(lists.bereiche[1].bild.toString(), u"familie.png"_qs);
-    EXPECT_FALSE(lists.bereiche[3].bild.isValid());
-    // Each row knows its place in the list by name.
-    EXPECT_EQ((std::vector<int>{lists.bereiche[0].position, lists.bereiche[1].position, lists.bereiche[2].position,
-                                lists.bereiche[3].position}),
-              (std::vector<int>{0, 2, 3, 1}));
-
-    EXPECT_EQ(texts(lists.inpbibel), (QStringList{u"1. Mose"_qs, u"2. Mose"_qs}));
-    EXPECT_EQ(texts(lists.books), texts(lists.inpbibel));
-    EXPECT_EQ(lists.books[1].data.toInt(), 2);
-    ASSERT_EQ(lists.buecher.size(), 3u);
-    EXPECT_EQ(lists.buecher[1].buch.toString(), u"1. Mose"_qs);
-    EXPECT_EQ(lists.buecher[1].maxkapitel.toInt(), 50);
-    EXPECT_FALSE(lists.buecher[0].lfdnr.isValid());
-
-    // By last name, then first name; Null sorts first.
-    EXPECT_EQ(texts(lists.inpautor), (QStringList{QString(), u"Paul"_qs, u"Meier"_qs, u"Anna Schmidt"_qs}));
-    std::vector<int> ids;
-    for (const ListEntry& entry : lists.inpautor) {
+    // Each topic row knows its place in the list by name.
+    EXPECT_EQ(described(lists.inpbereich), "Arbeit=3;Familie=1;Gebet=2");
+    EXPECT_EQ(described(lists.bereiche), "Null,Null,0;Familie,familie.png,2;Gebet,gebet.png,3;Arbeit,Null,1");
+    EXPECT_EQ(described(lists.inpbibel), "1. Mose=1;2. Mose=2");
+    EXPECT_EQ(described(lists.books), described(lists.inpbibel));
+    EXPECT_EQ(described(lists.buecher), "Null,Null,Null;1. Mose,50,1;2. Mose,40,2");
+    // By last name, then first name; Null sorts first. The ids are ints.
+    EXPECT_EQ(described(lists.inpautor), "=8;Paul=7;Meier=6;Anna Schmidt=5");
+    for (const ListEntry& entry : lists.inpautor)
         EXPECT_EQ(entry.data.typeId(), QMetaType::Int);
-        ids.push_back(entry.data.toInt());
-    }
-    EXPECT_EQ(ids, (std::vector<int>{8, 7, 6, 5}));
 }
 
-TEST_F(LookupListsTest, LaterTopicWithTheSameIdReplacesTheEarlierAndIsReported)
-{
-    const LookupLists lists = read({u"INSERT INTO Bereiche VALUES (1, 'Alpha', 'a.png')"_qs,
-                                    u"INSERT INTO Bereiche VALUES (1, 'Beta', 'b.png')"_qs,
-                                    u"INSERT INTO Bibel VALUES (1, '1. Mose', 50)"_qs});
-    EXPECT_EQ(texts(lists.inpbereich), (QStringList{u"Alpha"_qs, u"Beta"_qs}));
-    EXPECT_EQ(lists.bereiche[1].name.toString(), u"Beta"_qs);
-    EXPECT_EQ(lists.bereiche[1].bild.toString(), u"b.png"_qs);
-    EXPECT_EQ(lists.bereiche[1].position, 2);
-    ASSERT_EQ(lists.problems.size(), 1);
-    EXPECT_TRUE(lists.problems[0].contains(u"Beta"_qs));
-}
-
-TEST_F(LookupListsTest, RowsWithUnusableIdsAreSkippedAndReported)
+TEST_F(LookupListsTest, RowsWithUnusableOrRepeatedIdsAndEmptyTablesAreReported)
 {
     const LookupLists lists = read({u"INSERT INTO Bereiche VALUES (1, 'Alpha', 'a.png')"_qs,
                                     u"INSERT INTO Bereiche VALUES (NULL, 'Beta', 'b.png')"_qs,
@@ -110,20 +85,27 @@ TEST_F(LookupListsTest, RowsWithUnusableIdsAreSkippedAndReported)
                                     u"INSERT INTO Bibel VALUES ('zwei', '2. Mose', 40)"_qs,
                                     u"INSERT INTO AutorenNeu VALUES (NULL, 'Ohne', 'Nummer')"_qs,
                                     u"INSERT INTO AutorenNeu VALUES (5, 'Anna', 'Schmidt')"_qs});
-    EXPECT_EQ(texts(lists.inpbereich), (QStringList{u"Alpha"_qs, u"Zeta"_qs}));
-    EXPECT_EQ(lists.bereiche[2].position, 2);
-    EXPECT_EQ(texts(lists.inpbibel), QStringList{u"1. Mose"_qs});
-    EXPECT_EQ(texts(lists.inpautor), QStringList{u"Anna Schmidt"_qs});
+    EXPECT_EQ(described(lists.inpbereich), "Alpha=1;Zeta=2");
+    EXPECT_EQ(described(lists.bereiche), "Null,Null,0;Alpha,a.png,1;Zeta,z.png,2;Null,Null,0;Null,Null,0");
+    EXPECT_EQ(described(lists.inpbibel), "1. Mose=1");
+    EXPECT_EQ(described(lists.inpautor), "Anna Schmidt=5");
     ASSERT_EQ(lists.problems.size(), 5) << lists.problems.join(u'\n').toStdString();
     const char* named[] = {"Beta", "Gamma", "Vorwort", "2. Mose", "Ohne Nummer"};
     for (int i = 0; i < 5; ++i)
         EXPECT_TRUE(lists.problems[i].contains(QString::fromLatin1(named[i]))) << named[i];
     EXPECT_TRUE(lists.problems[1].contains(u"9"_qs));
 
-    // Empty tables are reported too.
+    // Of two topics with the same id the later fills the row; both are listed.
+    const LookupLists twice = read({u"INSERT INTO Bereiche VALUES (1, 'Alpha', 'a.png')"_qs,
+                                    u"INSERT INTO Bereiche VALUES (1, 'Beta', 'b.png')"_qs,
+                                    u"INSERT INTO Bibel VALUES (1, '1. Mose', 50)"_qs});
+    EXPECT_EQ(described(twice.inpbereich), "Alpha=1;Beta=1");
+    EXPECT_EQ(described(twice.bereiche), "Null,Null,0;Beta,b.png,2;Null,Null,0");
+    ASSERT_EQ(twice.problems.size(), 1);
+    EXPECT_TRUE(twice.problems[0].contains(u"Beta"_qs));
+
     const LookupLists empty = read({});
-    EXPECT_EQ(empty.bereiche.size(), 1u);
-    EXPECT_EQ(empty.buecher.size(), 1u);
+    EXPECT_EQ(described(empty.bereiche) + '|' + described(empty.buecher), "Null,Null,0|Null,Null,Null");
     EXPECT_TRUE(empty.inpbereich.empty());
     EXPECT_EQ(empty.problems.size(), 2);
 }
