@@ -22,7 +22,6 @@ TEST(Links, DayBibleAndAuthorLinks)
     EXPECT_TRUE(bible.shows("WB1") && bible.shows("headline1"));
     EXPECT_FALSE(bible.shows("WB0") || bible.shows("headline0"));
     EXPECT_TRUE(bible.json[u"wb0visible"_qs].toBool());
-    EXPECT_FALSE(bible.json[u"navbusy"_qs].toBool());
     EXPECT_TRUE(bible.page("WB1").contains(u"Psalm 23"_qs));
     EXPECT_EQ(bible.page("WB1").count(u"<b>"_qs), 1);  // verse 1; 24,1 lies in another chapter
     EXPECT_EQ(bible.text("top_anchor", "WB1"), u"v1"_qs);
