@@ -66,18 +66,6 @@ TEST(AccessHeader, TellsAceAndForeignFilesApart)
     EXPECT_EQ(read_access_header(QByteArray("\x00\x01\x00\x00Standard Jet", 16)).format, AccessFormat::NotAccess);
 }
 
-TEST(AccessHeader, DecodesEncodedPagesIntoThePlainFile)
-{
-    QByteArray encoded = file_bytes(jet_fixture("bible_fixture_encoded.mdb"));
-    const AccessHeader header = read_access_header(encoded);
-    EXPECT_EQ(page_type(encoded, header, 2), 0x02);
-
-    decode_pages(std::span(reinterpret_cast<std::uint8_t*>(encoded.data()), encoded.size()), header.format,
-                 header.database_key);
-    EXPECT_TRUE(encoded == file_bytes(jet_fixture("bible_fixture.mdb")));
-    EXPECT_EQ(read_access_header(encoded).database_key, 0u);
-}
-
 TEST(ConnectPassword, TakesThePwdValueAsWritten)
 {
     const std::pair<QString, QString> cases[] = {

@@ -157,20 +157,16 @@ TEST(AccessImport, RefusesFilesItCannotReadNamingThemAndTheCause)
     }
 }
 
-TEST(AccessImport, FilesCutAtAnyPageGiveTheTablesOrAnError)
+TEST(AccessImport, DamagedFilesGiveTheTablesOrAnErrorNeverACrash)
 {
-    const QByteArray bytes = file_bytes(jet_fixture("qov_fixture.mdb"));
-    const QString path = temp_path(u"cut.mdb"_qs);
-    for (qsizetype pages = 3; pages * 4096 < bytes.size(); pages += 2) {
-        write_file(path, bytes.first(pages * 4096));
+    const QString path = temp_path(u"damaged.mdb"_qs);
+    const QByteArray qov = file_bytes(jet_fixture("qov_fixture.mdb"));
+    for (qsizetype pages = 3; pages * 4096 < qov.size(); pages += 2) {
+        write_file(path, qov.first(pages * 4096));
         expect_tables_or_error_naming_the_file(path);
     }
-}
 
-TEST(AccessImport, CorruptedPagesGiveTheTablesOrAnErrorNeverACrash)
-{
     QRandomGenerator random(7);
-    const QString path = temp_path(u"corrupted.mdb"_qs);
     for (const char* fixture : {"qov_fixture.mdb", "bible_fixture.mdb"}) {
         const QByteArray original = file_bytes(jet_fixture(fixture));
         const qsizetype pages = original.size() / 4096;

@@ -62,19 +62,9 @@ TEST(RunIsolated, AFailingCrashingOrHangingChildLeavesTheCallerRunning)
     const Case cases[] = {
         {"throws", []() -> std::span<const char> { throw std::runtime_error("damaged file: no catalog"); },
          Kind::Failed, "damaged file: no catalog"},
-        {"segfaults",
-         []() -> std::span<const char> {
-             std::raise(SIGSEGV);
-             return {};
-         },
-         Kind::Crashed},
+        {"segfaults", []() -> std::span<const char> { std::raise(SIGSEGV); return {}; }, Kind::Crashed},
         {"exits", []() -> std::span<const char> { _exit(3); }, Kind::Crashed},
-        {"hangs",
-         []() -> std::span<const char> {
-             for (;;)
-                 pause();
-         },
-         Kind::TimedOut, nullptr, 200ms},
+        {"hangs", []() -> std::span<const char> { for (;;) pause(); }, Kind::TimedOut, nullptr, 200ms},
     };
     for (const Case& c : cases) {
         try {

@@ -24,20 +24,6 @@ TEST(AccessThroughOpenDatabase, TheBookSeeksOnItsDateIndexAndAnswersTheSavedQuer
     EXPECT_EQ(authors->RecordCount(), 3);
 }
 
-TEST(AccessThroughOpenDatabase, TheBibleTableSeeksOnBookAndChapter)
-{
-    for (const char* fixture : {"bible_fixture.mdb", "bible_fixture_encoded.mdb"}) {
-        const auto texte = OpenDatabase(jet_fixture(fixture), false, true, bible_password)->OpenRecordset(u"texte"_qs);
-        texte->setIndex(u"book"_qs);
-        texte->Seek(u"="_qs, {43, 11});
-        ASSERT_FALSE(texte->NoMatch()) << fixture;
-        EXPECT_EQ(texte->Fields(u"verse"_qs), QVariant(qint64(35)));
-        EXPECT_FALSE(texte->Fields(u"bible_text"_qs).isValid());
-        texte->Seek(u">="_qs, {19, 23});
-        EXPECT_EQ(texte->Fields(u"Bible_Text"_qs), QVariant(u"Der HERR ist mein Hirte, mir wird nichts mangeln."_qs));
-    }
-}
-
 TEST(AccessThroughOpenDatabase, TheBigBibleAnswersQueries)
 {
     const auto db = OpenDatabase(jet_fixture("bible_big.mdb"), false, true, bible_password);
