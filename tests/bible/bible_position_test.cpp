@@ -56,8 +56,3 @@ TEST(ShowablePosition, OnlyWellformedKeysInsideTheBooksAndChaptersOfTheTable)
     short_table[1].maxkapitel = QVariant();
     EXPECT_EQ(showable_position(u"1_1_1"_qs, short_table), std::nullopt);
 }
-
-TEST(VerseAnchor, IsVFollowedByTheNumber)
-{
-    EXPECT_EQ(verse_anchor(176), u"v176"_qs);
-}

@@ -5,6 +5,7 @@
 TEST(Setactdate, DatesOutsideTheYearAreReportedAndFallBackToItsLastDay)
 {
     const QDate first(2024, 1, 1), last(2024, 12, 31);
+    const auto at = [](QDate date, QTime time = QTime(0, 0)) { return QDateTime(date, time, Qt::UTC); };
     struct Case {
         QDateTime datum;
         bool accepted;
@@ -12,16 +13,13 @@ TEST(Setactdate, DatesOutsideTheYearAreReportedAndFallBackToItsLastDay)
         QString message;
     };
     const Case cases[] = {
-        {QDateTime(first, QTime(0, 0), Qt::UTC), true, first, {}},
-        {QDateTime(QDate(2024, 6, 15), QTime(12, 0), Qt::UTC), true, QDate(2024, 6, 15), {}},
-        {QDateTime(last, QTime(0, 0), Qt::UTC), true, last, {}},
-        {QDateTime(QDate(2023, 12, 31), QTime(0, 0), Qt::UTC), false, last,
-         u"Für den 31. Dezember 2023 ist keine Losung vorhanden"_qs},
-        {QDateTime(QDate(2025, 3, 5), QTime(0, 0), Qt::UTC), false, last,
-         u"Für den 05. März 2025 ist keine Losung vorhanden"_qs},
+        {at(first), true, first, {}},
+        {at(QDate(2024, 6, 15), QTime(12, 0)), true, QDate(2024, 6, 15), {}},
+        {at(last), true, last, {}},
+        {at(QDate(2023, 12, 31)), false, last, u"Für den 31. Dezember 2023 ist keine Losung vorhanden"_qs},
+        {at(QDate(2025, 3, 5)), false, last, u"Für den 05. März 2025 ist keine Losung vorhanden"_qs},
         // Any time after midnight of the last day lies after the year.
-        {QDateTime(last, QTime(0, 0, 1), Qt::UTC), false, last,
-         u"Für den 31. Dezember 2024 ist keine Losung vorhanden"_qs},
+        {at(last, QTime(0, 0, 1)), false, last, u"Für den 31. Dezember 2024 ist keine Losung vorhanden"_qs},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.datum.toString(Qt::ISODate).toStdString());
