@@ -8,7 +8,7 @@ namespace {
 
 TEST(DaySession, StartsOnTodaysPage)
 {
-    const Dump start = run_session(u"days.script"_qs).dump(u"start.json"_qs);
+    const Dump start = run_session_file(u"days.script"_qs).dump(u"start.json"_qs);
     EXPECT_EQ(start.text("actdate"), u"2024-03-05"_qs);
     EXPECT_EQ(start.text("firstdate"), u"2024-01-01"_qs);
     EXPECT_EQ(start.text("lastdate"), u"2024-12-31"_qs);
@@ -34,7 +34,7 @@ TEST(DaySession, StartsOnTodaysPage)
 
 TEST(DaySession, PreviousNextTodayAndTheHoverTwin)
 {
-    const Session& session = run_session(u"days.script"_qs);
+    const Session& session = run_session_file(u"days.script"_qs);
     const Dump next = session.dump(u"next.json"_qs);
     EXPECT_EQ(next.text("actdate"), u"2024-03-06"_qs);
     EXPECT_TRUE(next.page("WB0").contains(u"Mittwoch, 6. März 2024"_qs));
@@ -47,7 +47,7 @@ TEST(DaySession, PreviousNextTodayAndTheHoverTwin)
 
 TEST(DaySession, TheYearsEndsShowTheSameDayAgain)
 {
-    const Session& session = run_session(u"day_edges.script"_qs, {u"2024-12-31"_qs});
+    const Session& session = run_session_file(u"day_edges.script"_qs, u"2024-12-31"_qs);
     const Dump start = session.dump(u"start.json"_qs);
     const Dump after_last = session.dump(u"after_last.json"_qs);
     EXPECT_EQ(after_last.text("actdate"), u"2024-12-31"_qs);
@@ -63,7 +63,7 @@ TEST(DaySession, TheYearsEndsShowTheSameDayAgain)
 
 TEST(DaySession, StartedOutsideTheYearShowsTheLastDay)
 {
-    const Session& session = run_session(u"outside_year.script"_qs, {u"2025-01-05"_qs});
+    const Session& session = run_session_file(u"outside_year.script"_qs, u"2025-01-05"_qs);
     const Dump start = session.dump(u"start.json"_qs);
     EXPECT_EQ(start.text("actdate"), u"2024-12-31"_qs);
     EXPECT_EQ(start.strings("messages"), QStringList{u"Für den 05. Januar 2025 ist keine Losung vorhanden"_qs});
@@ -76,7 +76,7 @@ TEST(DaySession, StartedOutsideTheYearShowsTheLastDay)
 
 TEST(DaySession, HelpAndImprintAppearInTheViewOfTheMode)
 {
-    const Session& session = run_session(u"help.script"_qs);
+    const Session& session = run_session_file(u"help.script"_qs);
     const Dump imprint = session.dump(u"imprint.json"_qs);
     const Dump help = session.dump(u"help.json"_qs);
     EXPECT_TRUE(imprint.page("WB0").contains(u"Impressum"_qs));

@@ -18,7 +18,7 @@ QJsonValue geometry(const Dump& dump, const char* control)
 
 TEST(Layout, ViewsRowsAndPanelFollowTheWindowInBothModes)
 {
-    const Session& session = run_session(u"layout.script"_qs);
+    const Session& session = run_session_file(u"layout.script"_qs);
     const Dump wide = session.dump(u"wide.json"_qs);
     EXPECT_EQ(geometry(wide, "WB0"), rect(0, 480, 12000, 8520));
     EXPECT_EQ(geometry(wide, "headline1"), rect(2500, 0, 7000, 480));
@@ -38,7 +38,7 @@ TEST(Layout, ViewsRowsAndPanelFollowTheWindowInBothModes)
 
 TEST(Hover, TheTwinShowsWhileTheCursorRestsOnTheButton)
 {
-    const Session& session = run_session(u"hover.script"_qs);
+    const Session& session = run_session_file(u"hover.script"_qs);
     const Dump away = session.dump(u"away.json"_qs);
     for (int i = 0; i <= 19; ++i)
         EXPECT_TRUE(away.shows(u"but%1"_qs.arg(i)) && !away.shows(u"but%1"_qs.arg(i + 100))) << i;
@@ -53,7 +53,7 @@ TEST(Hover, TheTwinShowsWhileTheCursorRestsOnTheButton)
 
 TEST(Hover, GoButtonsOfTheBookSearchStayHiddenInTheBibleSearch)
 {
-    const Session& session = run_session(u"hover.script"_qs);
+    const Session& session = run_session_file(u"hover.script"_qs);
     const Dump on_go = session.dump(u"on_go_button.json"_qs);
     EXPECT_TRUE(on_go.shows("but107") && !on_go.shows("but7"));
     const Dump hidden = session.dump(u"on_hidden_go_button.json"_qs);

@@ -8,7 +8,7 @@ namespace {
 
 TEST(Links, DayBibleAndAuthorLinks)
 {
-    const Session& session = run_session(u"links.script"_qs);
+    const Session& session = run_session_file(u"links.script"_qs);
     const Dump day = session.dump(u"day.json"_qs);
     EXPECT_EQ(day.text("actdate"), u"2024-01-03"_qs);
     EXPECT_TRUE(day.page("WB0").contains(u"Mittwoch, 3. Januar 2024"_qs));
@@ -39,7 +39,7 @@ TEST(Links, DayBibleAndAuthorLinks)
 
 TEST(Links, CommandWordsCountOnlyInCapitals)
 {
-    const Session& session = run_session(u"links.script"_qs);
+    const Session& session = run_session_file(u"links.script"_qs);
     const Dump before = session.dump(u"author.json"_qs);
     const Dump after = session.dump(u"lower_case.json"_qs);
     EXPECT_TRUE(after.queries_since(before).isEmpty());
@@ -49,7 +49,7 @@ TEST(Links, CommandWordsCountOnlyInCapitals)
 
 TEST(BibleMode, ButtonsStepThroughChaptersAndBooksWithinTheBible)
 {
-    const Session& session = run_session(u"bible.script"_qs);
+    const Session& session = run_session_file(u"bible.script"_qs);
     const Dump enter = session.dump(u"enter.json"_qs);
     EXPECT_EQ(enter.text("actbcv"), u"1_1_0"_qs);
     EXPECT_TRUE(enter.shows("WB1") && enter.shows("headline1"));
@@ -82,7 +82,7 @@ TEST(BibleMode, ButtonsStepThroughChaptersAndBooksWithinTheBible)
 
 TEST(BibleMode, HighlightedVersesStayBold)
 {
-    const Session& session = run_session(u"bible_highlight.script"_qs);
+    const Session& session = run_session_file(u"bible_highlight.script"_qs);
     const Dump linked = session.dump(u"linked.json"_qs);
     const Dump other = session.dump(u"other_chapter.json"_qs);
     const Dump back = session.dump(u"back.json"_qs);

@@ -2,11 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
-#include <QJsonDocument>
-#include <QProcess>
-#include <QTemporaryDir>
 
 QString Dump::text(const char* key) const
 {
@@ -54,65 +50,22 @@ QStringList Dump::queries_since(const Dump& before) const
     return strings("queries").mid(before.strings("queries").size());
 }
 
-Dump Session::dump(const QString& name) const
-{
-    const auto found = dumps.find(name);
-    if (found == dumps.end()) {
-        ADD_FAILURE() << "no dump " << name.toStdString() << "; exit code " << exit_code << ", errors: "
-                      << errors.toStdString();
-        return {};
-    }
-    return {found->second};
-}
-
-const Session& run_session(const QString& name, const SessionOptions& options)
+const Session& run_session_file(const QString& name, const QString& today)
 {
     static std::map<QString, Session> sessions;
-    const QString key = name + u'|' + options.today + u'|' + options.data_dir;
+    const QString key = name + u'|' + today;
     if (const auto known = sessions.find(key); known != sessions.end())
         return known->second;
 
     QFile file(QStringLiteral(SELUNAR_SESSIONS) + u'/' + name);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << "cannot read the session " << name.toStdString();
-    const Session& session = sessions[key] = run_script_text(QString::fromUtf8(file.readAll()), options);
+    const Session& session = sessions[key] =
+        run_script(QString::fromUtf8(file.readAll()), QStringLiteral(SELUNAR_DATA_DIR), today);
     EXPECT_EQ(session.exit_code, 0) << session.errors.toStdString();
     return session;
 }
 
-Session run_script_text(const QString& text, const SessionOptions& options)
+Session run_script(const QString& script, const QString& data_dir, const QString& today)
 {
-    Session session;
-    QTemporaryDir folder;
-    QFile script(folder.filePath(QStringLiteral("session.script")));
-    if (!script.open(QIODevice::WriteOnly)) {
-        ADD_FAILURE() << "cannot write the session script";
-        return session;
-    }
-    script.write(text.toUtf8());
-    script.close();
-
-    QProcess program;
-    program.setWorkingDirectory(folder.path());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.path());
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(SELUNAR_PROGRAM),
-                  {QStringLiteral("--data-dir"), options.data_dir, QStringLiteral("--today"), options.today,
-                   QStringLiteral("--script"), script.fileName()});
-    if (!program.waitForFinished(180000)) {
-        ADD_FAILURE() << "the session did not end: " << program.errorString().toStdString();
-        program.kill();
-        program.waitForFinished();
-        return session;
-    }
-    session.exit_code = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
-    session.errors = QString::fromUtf8(program.readAllStandardError());
-
-    for (const QFileInfo& dump : QDir(folder.path()).entryInfoList({QStringLiteral("*.json")}, QDir::Files)) {
-        QFile json(dump.filePath());
-        if (json.open(QIODevice::ReadOnly))
-            session.dumps[dump.fileName()] = QJsonDocument::fromJson(json.readAll()).object();
-    }
-    return session;
+    return {run_session(data_dir, script, today)};
 }

@@ -1,24 +1,14 @@
 #pragma once
-// Runs the program on a scripted session and collects what it wrote: the
-// exit code, the error output and every JSON dump, by file name.
+// The window's scripted sessions (sessions/*.script) and a reader of their
+// dumps, on top of the hardening tests' session runner.
+
+#include "scripted_session.h"
 
 #include <QJsonArray>
-#include <QJsonObject>
-#include <QString>
-#include <QStringList>
-
-#include <map>
-#include <ostream>
-
-// Readable QStrings in test failures.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 // One dump of the window's state.
 struct Dump {
-    QJsonObject json;
+    Dump(const QJsonObject& dump = {}) : json(dump) {}
 
     QString text(const char* key) const;                     // actdate, actbcv, suchworte, ...
     QString text(const char* group, const char* key) const;  // fields, captions, top_anchor
@@ -29,28 +19,19 @@ struct Dump {
     QString last_query() const;
     // The queries run after those of `before`, a dump taken earlier in the session.
     QStringList queries_since(const Dump& before) const;
+
+    QJsonObject json;
 };
 
-struct Session {
-    int exit_code = -1;
-    QString errors;  // what the program wrote to stderr
-    std::map<QString, QJsonObject> dumps;
-
-    // The dump written to `name`; an empty one (and a test failure) when the
-    // session wrote none.
-    Dump dump(const QString& name) const;
+struct Session : SessionOutcome {
+    Dump dump(const QString& name) const { return SessionOutcome::dump(name); }
 };
 
-struct SessionOptions {
-    QString today = QStringLiteral("2024-03-05");
-    QString data_dir = QStringLiteral(SELUNAR_DATA_DIR);
-};
+// Runs the script file `name` of sessions/ over the demo data, once per test
+// process: later calls with the same date give the same session. A test
+// failure when it does not end with exit code 0.
+const Session& run_session_file(const QString& name, const QString& today = QStringLiteral("2024-03-05"));
 
-// Runs the script file `name` of tests/app/sessions, once per test process:
-// later calls with the same options give the same session. A test failure
-// when it does not end with exit code 0. Dump paths in the script are
-// relative to a fresh folder that the session runs in.
-const Session& run_session(const QString& name, const SessionOptions& options = {});
-
-// Runs a script given as text.
-Session run_script_text(const QString& text, const SessionOptions& options = {});
+// Runs the lines of `script` over the data folder `data_dir`.
+Session run_script(const QString& script, const QString& data_dir = QStringLiteral(SELUNAR_DATA_DIR),
+                   const QString& today = QStringLiteral("2024-03-05"));

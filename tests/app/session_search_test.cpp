@@ -36,7 +36,7 @@ void expect_panel(const Dump& panel, bool of_the_book)
 
 TEST(BookSearch, PanelListsOfferTheirEntriesWithNothingChosen)
 {
-    const Dump panel = run_session(u"search_book.script"_qs).dump(u"panel.json"_qs);
+    const Dump panel = run_session_file(u"search_book.script"_qs).dump(u"panel.json"_qs);
     expect_panel(panel, true);
     EXPECT_FALSE(panel.shows("WB0") || panel.shows("WB1"));
     EXPECT_EQ(panel.list("inpbibel", "count").toInt(), 66);
@@ -49,7 +49,7 @@ TEST(BookSearch, PanelListsOfferTheirEntriesWithNothingChosen)
 
 TEST(BookSearch, FullTextSearchesTopicOrTextWithoutPunctuation)
 {
-    const Session& session = run_session(u"search_book.script"_qs);
+    const Session& session = run_session_file(u"search_book.script"_qs);
     const Dump found = session.dump(u"full_text.json"_qs);
     EXPECT_EQ(found.queries_since(session.dump(u"panel.json"_qs)),
               QStringList{u"select top 100 * from vw1qov where (thema like '*Gott*') or (text like '*Gott*') "
@@ -70,7 +70,7 @@ TEST(BookSearch, FullTextSearchesTopicOrTextWithoutPunctuation)
 
 TEST(BookSearch, ListSearchesRunTheirQueriesAndKeepTheWords)
 {
-    const Session& session = run_session(u"search_book.script"_qs);
+    const Session& session = run_session_file(u"search_book.script"_qs);
     const Dump bible_reference = session.dump(u"bible_reference.json"_qs);
     EXPECT_EQ(bible_reference.queries_since(session.dump(u"punctuation.json"_qs)),
               QStringList{u"select * from vw1qov where bibelstelle like '*Römer*' order by book1,chapter1,verse1"_qs});
@@ -99,7 +99,7 @@ TEST(BookSearch, ListSearchesRunTheirQueriesAndKeepTheWords)
 
 TEST(DateSearch, EnterGoesToTheTypedDateAndReportsBadOnes)
 {
-    const Session& session = run_session(u"search_date.script"_qs, {u"2024-06-10"_qs});
+    const Session& session = run_session_file(u"search_date.script"_qs, u"2024-06-10"_qs);
     const Dump typing = session.dump(u"typing.json"_qs);
     EXPECT_EQ(typing.text("fields", "inpdatum"), u"5.3.2024"_qs);
     EXPECT_EQ(typing.text("actdate"), u"2024-06-10"_qs);
@@ -124,7 +124,7 @@ TEST(DateSearch, EnterGoesToTheTypedDateAndReportsBadOnes)
 
 TEST(BibleSearch, FullTextInTheBibleThenBackToTheBook)
 {
-    const Session& session = run_session(u"search_bible.script"_qs);
+    const Session& session = run_session_file(u"search_bible.script"_qs);
     const Dump panel = session.dump(u"panel.json"_qs);
     expect_panel(panel, false);
 

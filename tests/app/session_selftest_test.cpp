@@ -1,7 +1,7 @@
 // The reference self-test over a whole year, run twice on a copy of the demo
 // data with a few keys that cannot be shown.
 
-#include "data_folder.h"
+#include "data_copy.h"
 #include "session_runner.h"
 
 #include <gtest/gtest.h>
@@ -16,12 +16,13 @@ qsizetype table_openings(const Dump& dump)
 // One test, since a run over the year takes a while.
 TEST(SelfTest, TwoRunsOverTheYearReportingKeysThatCannotBeShown)
 {
-    DataFolder folder;
-    folder.execute("update QOV set bcv1 = '99_1_1' where Datum = '2024-03-05';"
-                   "update QOV set bcv2 = '40_12_1-25;19_999_1' where Datum = '2024-01-14';"
-                   "update QOV set bcv1 = '' where Datum = '2024-01-15';");
-    const Session session = run_script_text(u"dump start.json\nselftest\ndump first.json\nselftest\ndump second.json\n"_qs,
-                                            {u"2024-03-05"_qs, folder.path()});
+    const DataCopy data;
+    data.execute(u"qov.mdb"_qs,
+                 u"update QOV set bcv1 = '99_1_1' where Datum = '2024-03-05';"
+                 "update QOV set bcv2 = '40_12_1-25;19_999_1' where Datum = '2024-01-14';"
+                 "update QOV set bcv1 = '' where Datum = '2024-01-15';"_qs);
+    const Session session =
+        run_script(u"dump start.json\nselftest\ndump first.json\nselftest\ndump second.json\n"_qs, data.path());
     ASSERT_EQ(session.exit_code, 0) << session.errors.toStdString();
 
     // Every day of 2024 once (start-up opened the table once already).

@@ -2,7 +2,7 @@
 // scripts that cannot run. Folders that cannot start at all are the
 // hardening tests' business.
 
-#include "data_folder.h"
+#include "data_copy.h"
 #include "session_runner.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +11,10 @@ namespace {
 
 TEST(StartUp, AccessFilesOfTheUsers)
 {
-    DataFolder folder(DataFolder::Databases::AccessFixtures);
-    const Session session = run_script_text(u"dump start.json\n"_qs, {u"2024-01-01"_qs, folder.path()});
+    const DataCopy data;
+    data.use_access_fixture(u"qov_fixture.mdb"_qs, u"qov.mdb"_qs);
+    data.use_access_fixture(u"bible_fixture.mdb"_qs, u"elberfelderbibel.mdb"_qs);
+    const Session session = run_script(u"dump start.json\n"_qs, data.path(), u"2024-01-01"_qs);
     ASSERT_EQ(session.exit_code, 0) << session.errors.toStdString();
     const Dump start = session.dump(u"start.json"_qs);
     EXPECT_EQ(start.text("firstdate"), u"2024-01-01"_qs);
@@ -24,12 +26,12 @@ TEST(StartUp, AccessFilesOfTheUsers)
 TEST(StartUp, AQueryTheDatabaseRejectsIsReportedAndKeepsThePage)
 {
     // A book whose view lacks the ordering fields: the full-text search fails.
-    DataFolder folder;
-    folder.execute("drop view vw1qov; create view vw1qov as select QOV.*, AutorenNeu.Vorname as Vorname, "
-                   "AutorenNeu.Nachname as Nachname from QOV left join AutorenNeu on AutorenNeu.AID = QOV.AID");
-    const Session session = run_script_text(
+    const DataCopy data;
+    data.execute(u"qov.mdb"_qs, u"drop view vw1qov; create view vw1qov as select QOV.*, AutorenNeu.Vorname as Vorname, "
+                   "AutorenNeu.Nachname as Nachname from QOV left join AutorenNeu on AutorenNeu.AID = QOV.AID"_qs);
+    const Session session = run_script(
         u"dump start.json\nclick 3\ntype inpvolltext Gott\nclick 6\ndump failed.json\nclick 1\ndump next.json\n"_qs,
-        {u"2024-03-05"_qs, folder.path()});
+        data.path());
     ASSERT_EQ(session.exit_code, 0) << session.errors.toStdString();
     const Dump failed = session.dump(u"failed.json"_qs);
     EXPECT_EQ(failed.page("WB0"), session.dump(u"start.json"_qs).page("WB0"));
@@ -42,13 +44,13 @@ TEST(StartUp, AQueryTheDatabaseRejectsIsReportedAndKeepsThePage)
 
 TEST(ScriptErrors, EndWithCode2NamingTheLine)
 {
-    const Session malformed = run_script_text(u"dump start.json\n# fine\nclick next\n"_qs);
+    const Session malformed = run_script(u"dump start.json\n# fine\nclick next\n"_qs);
     EXPECT_EQ(malformed.exit_code, 2);
     EXPECT_TRUE(malformed.errors.contains(u"line 3"_qs)) << malformed.errors.toStdString();
     EXPECT_TRUE(malformed.dumps.empty());
 
     // A step that cannot be carried out ends the session where it stands.
-    const Session stopped = run_script_text(u"dump start.json\nchoose books 66\ndump after.json\n"_qs);
+    const Session stopped = run_script(u"dump start.json\nchoose books 66\ndump after.json\n"_qs);
     EXPECT_EQ(stopped.exit_code, 2);
     EXPECT_TRUE(stopped.errors.contains(u"line 2"_qs)) << stopped.errors.toStdString();
     EXPECT_EQ(stopped.dumps.size(), 1u);
