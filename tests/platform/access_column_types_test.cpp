@@ -3,8 +3,6 @@
 
 #include "database_test_support.h"
 
-#include <functional>
-
 namespace {
 
 constexpr qsizetype page_size = 4096;
@@ -30,10 +28,17 @@ void retype(QByteArray& file, const QString& a_column_name, int column, AccessTy
     ADD_FAILURE() << "no definition names " << a_column_name.toStdString();
 }
 
-SqliteDb import_retyped(const std::function<void(QByteArray&)>& change)
+struct Retype {
+    QString a_column_name;
+    int column;
+    AccessType type;
+};
+
+SqliteDb import_retyped(const QList<Retype>& changes)
 {
     QByteArray file = file_bytes(jet_fixture("qov_fixture.mdb"));
-    change(file);
+    for (const Retype& change : changes)
+        retype(file, change.a_column_name, change.column, change.type);
     const QString path = temp_path(u"retyped.mdb"_qs);
     write_file(path, file);
     return imported(path);
@@ -45,7 +50,7 @@ TEST(AccessColumnTypes, ByteIntegerDoubleAndYesNoColumns)
 {
     struct Case {
         const char* name;
-        std::function<void(QByteArray&)> change;
+        QList<Retype> changes;
         const char* types_sql;
         QString types;
         const char* values_sql;
@@ -53,24 +58,21 @@ TEST(AccessColumnTypes, ByteIntegerDoubleAndYesNoColumns)
     };
     const Case cases[] = {
         {"byte is unsigned, integer is sixteen bits",
-         [](QByteArray& file) {
-             retype(file, u"maxkapitel"_qs, 0, integer);
-             retype(file, u"maxkapitel"_qs, 2, byte_type);
-         },
+         {{u"maxkapitel"_qs, 0, integer}, {u"maxkapitel"_qs, 2, byte_type}},
          "SELECT group_concat(type) FROM pragma_table_info('Bibel')", u"INTEGER,TEXT,INTEGER"_qs,
          "SELECT group_concat(Lfdnr || ':' || maxkapitel) FROM Bibel", u"1:50,2:40,19:150,40:28,42:24,66:22"_qs},
-        {"double keeps the stored number", [](QByteArray& file) { retype(file, u"Datum"_qs, 0, double_type); },
+        {"double keeps the stored number", {{u"Datum"_qs, 0, double_type}},
          "SELECT type FROM pragma_table_info('QOV') WHERE name = 'Datum'", u"REAL"_qs,
          "SELECT group_concat(printf('%.9f', Datum)) FROM (SELECT Datum FROM QOV ORDER BY Datum)",
          u"45292.000000000,45382.271006944,45651.000000000"_qs},
         // The value of a yes/no field lives in the row's null mask: the set
         // bits of the non-null AID values read as yes, which is -1.
-        {"yes/no", [](QByteArray& file) { retype(file, u"Vorname"_qs, 0, yes_no); },
+        {"yes/no", {{u"Vorname"_qs, 0, yes_no}},
          "SELECT type FROM pragma_table_info('AutorenNeu') WHERE name = 'AID'", u"INTEGER"_qs,
          "SELECT group_concat(AID || ':' || Nachname) FROM AutorenNeu", u"-1:Müller,-1:Weiß,-1:Groß"_qs},
     };
     for (const Case& c : cases) {
-        const SqliteDb db = import_retyped(c.change);
+        const SqliteDb db = import_retyped(c.changes);
         EXPECT_EQ(query_value(db.get(), c.types_sql), c.types) << c.name;
         EXPECT_EQ(query_value(db.get(), c.values_sql), c.values) << c.name;
     }

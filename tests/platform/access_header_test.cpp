@@ -34,11 +34,12 @@ TEST(AccessHeader, ReadsFormatPageSizePasswordAndKey)
         {jet3_header("", 0), AccessFormat::Jet3, 2048, QString(), 0u},
     };
     for (const auto& [bytes, format, page_size, password, key] : cases) {
+        SCOPED_TRACE(password.toStdString());
         const AccessHeader header = read_access_header(bytes);
-        EXPECT_EQ(header.format, format) << password.toStdString();
-        EXPECT_EQ(header.page_size, page_size) << password.toStdString();
+        EXPECT_EQ(header.format, format);
+        EXPECT_EQ(header.page_size, page_size);
         EXPECT_EQ(header.password, password);
-        EXPECT_EQ(header.database_key, key) << password.toStdString();
+        EXPECT_EQ(header.database_key, key);
     }
 }
 

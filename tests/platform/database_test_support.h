@@ -18,6 +18,13 @@
 #include <sqlite3.h>
 
 #include <memory>
+#include <ostream>
+
+// Test failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 // Writes an SQLite file at `path` and runs `sql` (several statements) on it.
 inline void write_sqlite_file(const QString& path, const QString& sql)
