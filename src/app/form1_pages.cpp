@@ -8,6 +8,26 @@
 #include "html_view.h"
 #include "result_list.h"
 
+#include <cstdio>
+
+namespace {
+
+// A cause can carry a whole statement, and one built from a search text of
+// a thousand words is tens of thousands of characters long: the message box
+// keeps its start (what failed) and its end (the database's reason).
+QString shortened_cause(const QString& cause)
+{
+    constexpr qsizetype kept = 400;
+    if (cause.size() <= 2 * kept + 3)
+        return cause;
+    // Never cut between the two halves of a character outside the BMP.
+    const qsizetype head = cause.at(kept - 1).isHighSurrogate() ? kept - 1 : kept;
+    const qsizetype tail = cause.at(cause.size() - kept).isLowSurrogate() ? kept - 1 : kept;
+    return cause.left(head) + QStringLiteral(" … ") + cause.right(tail);
+}
+
+} // namespace
+
 QString Form1::loadday(QDate datum)
 {
     const QString page = ::loadday(datum, *rsQov, *db, tplday, tplbibelst, bereiche, suchworte);
@@ -48,7 +68,10 @@ void Form1::report_failures(const std::function<void()>& work)
     try {
         work();
     } catch (const std::exception& e) {
-        show_message(QStringLiteral("Die Seite kann nicht gezeigt werden:\n")
-                     + QString::fromStdString(e.what()));
+        const QString cause = QString::fromStdString(e.what());
+        const QString shown = shortened_cause(cause);
+        if (shown.size() != cause.size())
+            std::fprintf(stderr, "Die Seite kann nicht gezeigt werden:\n%s\n", e.what());
+        show_message(QStringLiteral("Die Seite kann nicht gezeigt werden:\n") + shown);
     }
 }

@@ -109,6 +109,35 @@ dump today.json
     EXPECT_TRUE(messages(no_words).isEmpty()) << messages(no_words).join(u'\n').toStdString();
 }
 
+TEST(HostileInput, SearchTextOfMoreWordsThanTheDatabaseTakes)
+{
+    // Each word adds a term to the condition; the database refuses a
+    // condition nested deeper than a thousand terms.
+    QStringList words;
+    for (int i = 0; i < 1200; ++i)
+        words.append(QStringLiteral("Größe%1").arg(i));
+    const SessionOutcome outcome = run_on_demo(QStringLiteral(R"(dump start.json
+click 3
+type inpvolltext %1
+click 6
+dump refused.json
+click 2
+dump today.json
+)").arg(words.join(u' ')));
+    const QJsonObject refused = outcome.dump(QStringLiteral("refused.json"));
+    const QStringList told = messages(refused);
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].startsWith(QStringLiteral("Die Seite kann nicht gezeigt werden:\nselect top 100 * from vw1qov")));
+    EXPECT_TRUE(told[0].endsWith(QStringLiteral("Expression tree is too large (maximum depth 1000)"))) << told[0].right(200).toStdString();
+    EXPECT_LT(told[0].size(), 1000);
+    // The whole statement is not lost: it goes to the error output.
+    EXPECT_TRUE(outcome.errors.contains(QStringLiteral("Größe1199")));
+    EXPECT_EQ(page_text(refused, QStringLiteral("WB0")), page_text(outcome.dump(QStringLiteral("start.json")),
+                                                                   QStringLiteral("WB0")));
+    EXPECT_TRUE(page_text(outcome.dump(QStringLiteral("today.json")), QStringLiteral("WB0"))
+                    .contains(QStringLiteral("Dienstag, 5. März 2024")));
+}
+
 TEST(HostileInput, ImpossibleDatesAreReported)
 {
     const SessionOutcome outcome = run_on_demo(QStringLiteral(R"(click 3
