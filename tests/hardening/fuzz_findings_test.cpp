@@ -16,16 +16,21 @@
 
 namespace {
 
-QString read_bytes_as_template(const QByteArray& bytes)
+// Writes `bytes` as the file `name` in `folder` and returns its path.
+QString write_file(const QTemporaryDir& folder, const char* name, const QByteArray& bytes)
 {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("qovtemp.htm"));
+    const QString path = folder.filePath(QString::fromLatin1(name));
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-    file.close();
+    return path;
+}
+
+QString read_bytes_as_template(const QByteArray& bytes)
+{
+    QTemporaryDir folder;
     QString text;
-    ReadTextFile(text, path);
+    ReadTextFile(text, write_file(folder, "qovtemp.htm", bytes));
     return text;
 }
 
@@ -113,12 +118,7 @@ TEST(FuzzFindings, RowsClaimingMoreColumnsThanTheirTable)
     ASSERT_GT(changed, 100);
 
     QTemporaryDir folder;
-    const QString damaged = folder.filePath(QStringLiteral("qov.mdb"));
-    QFile out(damaged);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(file);
-    out.close();
-
+    const QString damaged = write_file(folder, "qov.mdb", file);
     EXPECT_EQ(row_counts(damaged).join(u", ").toStdString(), row_counts(fixture.fileName()).join(u", ").toStdString());
 }
 
