@@ -1,0 +1,19 @@
+#pragma once
+// The dark colour set: pages are rewritten for a dark desktop when they are
+// written, so users' own templates darken like the shipped ones.
+
+#include <QColor>
+#include <QString>
+
+// The dark counterpart of `colour`: its lightness mirrored, light becoming
+// dark and dark becoming light, with hue and saturation kept; a transparent
+// or invalid colour stays as it is.
+QColor dark_colour(const QColor& colour);
+
+// `page` for a dark desktop: a style sheet with dark defaults for the
+// background, the text and the links goes first (right after <head> when the
+// page has one, else before everything), and every colour the page sets
+// itself turns into its dark counterpart: the attributes bgcolor, color,
+// text, link, vlink, alink and bordercolor, and the colours of color,
+// background and border declarations in <style> blocks and style attributes.
+QString dark_page(const QString& page);
