@@ -27,6 +27,19 @@ TEST(ReadUserDate, UsualGermanFormsTwoDigitYearsSplitAtThirty)
         EXPECT_EQ(read_user_date(QString::fromLatin1(text)), date) << text;
 }
 
+TEST(ReadDateField, BlanksAroundSeparatorsAndTheBooksYearWhenLeftOut)
+{
+    const std::tuple<const char*, int, std::optional<QDate>> cases[] = {
+        {" 24. 12. 2024 ", 2024, QDate(2024, 12, 24)}, {"24 . 12 . 24", 2024, QDate(2024, 12, 24)},
+        {"24.12.", 2024, QDate(2024, 12, 24)},          {"24.12", 2023, QDate(2023, 12, 24)},
+        {" 5/3/ ", 2024, QDate(2024, 3, 5)},            {"29.2.", 2024, QDate(2024, 2, 29)},
+        {"29.2.", 2023, {}}, {"24.12/2024", 2024, {}}, {"24 12 2024", 2024, {}}, {"24.12.-", 2024, {}},
+        {".12.", 2024, {}},  {"2 4.12.", 2024, {}},    {"24.12.2024x", 2024, {}}, {"", 2024, {}},
+    };
+    for (const auto& [text, year, date] : cases)
+        EXPECT_EQ(read_date_field(QString::fromLatin1(text), year), date) << text;
+}
+
 TEST(DateOf, ReadsDatabaseDateValues)
 {
     EXPECT_EQ(date_of(QDateTime(QDate(2024, 3, 5), QTime(23, 59), Qt::UTC)), QDate(2024, 3, 5));
