@@ -53,7 +53,23 @@ std::optional<QString> scale_font_size(QStringView value, double factor)
     return QString::number(nearest - font_steps.begin() + 1);
 }
 
+constexpr std::array<int, 13> zoom_levels{50, 67, 75, 80, 90, 100, 110, 125, 150, 175, 200, 250, 300};
+
 } // namespace
+
+int zoom_step(int percent, int steps)
+{
+    percent = std::clamp(percent, min_zoom, max_zoom);
+    for (; steps > 0; --steps) {
+        const auto above = std::upper_bound(zoom_levels.begin(), zoom_levels.end(), percent);
+        percent = above == zoom_levels.end() ? max_zoom : *above;
+    }
+    for (; steps < 0; ++steps) {
+        const auto below = std::lower_bound(zoom_levels.begin(), zoom_levels.end(), percent);
+        percent = below == zoom_levels.begin() ? min_zoom : *(below - 1);
+    }
+    return percent;
+}
 
 QString zoom_page(const QString& page, int percent)
 {

@@ -32,6 +32,16 @@ TEST(ZoomPage, ScalesStyleLengthsAndFontStepsOnly)
         EXPECT_EQ(zoom_page(c.page, c.percent).toStdString(), c.expected.toStdString()) << c.page.toStdString() << " @" << c.percent;
 }
 
+TEST(ZoomPage, StepsAlongTheLadderAndStopsAtItsEnds)
+{
+    const std::tuple<int, int, int> cases[] = {
+        {100, 1, 110}, {100, -1, 90}, {100, 3, 150}, {105, 1, 110}, {105, -1, 100},
+        {300, 1, 300}, {60, -2, 50},  {20, 0, 50},   {1000, -1, 250},
+    };
+    for (const auto& [percent, steps, expected] : cases)
+        EXPECT_EQ(zoom_step(percent, steps), expected) << percent << " " << steps;
+}
+
 TEST(DarkPage, MirrorsLightnessKeepingHue)
 {
     EXPECT_NEAR(dark_colour(Qt::white).lightnessF(), 0.13, 0.01);
