@@ -7,9 +7,11 @@
 namespace {
 
 // Mirrors lightness into 0.13 (from white) .. 0.9 (from black): neither pure
-// black backgrounds nor glaring white text.
+// black backgrounds nor glaring white text. Saturation is softened, as
+// colours of the same saturation look far stronger on a dark ground.
 constexpr float darkest = 0.13f;
 constexpr float lightest = 0.9f;
+constexpr float saturation = 0.6f;
 
 const QColor link_colour(0x8a, 0xb4, 0xf8);
 
@@ -72,7 +74,7 @@ QColor dark_colour(const QColor& colour)
         return colour;
     const QColor hsl = colour.toHsl();
     const float lightness = lightest - (lightest - darkest) * hsl.lightnessF();
-    return QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), lightness, hsl.alphaF()).toRgb();
+    return QColor::fromHslF(hsl.hslHueF(), saturation * hsl.hslSaturationF(), lightness, hsl.alphaF()).toRgb();
 }
 
 QString dark_page(const QString& page)
@@ -86,8 +88,10 @@ QString dark_page(const QString& page)
     };
     QString dark = rewrite_markup(page, rewriter);
 
-    static const QRegularExpression head(QStringLiteral(R"(<head\b[^>]*>)"), QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = head.match(dark);
-    dark.insert(match.hasMatch() ? match.capturedEnd() : 0, default_sheet());
+    // The view lets the first of two equal rules win: after the page's own
+    // sheets, the defaults fill in only what the page leaves open.
+    static const QRegularExpression head_end(QStringLiteral("</head\\s*>"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = head_end.match(dark);
+    dark.insert(match.hasMatch() ? match.capturedStart() : 0, default_sheet());
     return dark;
 }

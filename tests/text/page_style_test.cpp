@@ -63,7 +63,8 @@ TEST(DarkPage, DefaultSheetFirstAndEveryLightColourDarkened)
                                          "a { color: #8ab4f8; }</style>")
                               .arg(white, black);
     const std::pair<QString, QString> cases[] = {
-        {u"<HTML><Head lang=de><title>t</title>"_qs, u"<HTML><Head lang=de>"_qs + sheet + u"<title>t</title>"_qs},
+        {u"<HTML><head><style>a { color: #000 }</style></HEAD >"_qs,
+         u"<HTML><head><style>a { color: "_qs + black + u" }</style>"_qs + sheet + u"</HEAD >"_qs},
         {u"<p>white</p>"_qs, sheet + u"<p>white</p>"_qs},
         {u"<table bgcolor=\"#FFFFFF\"><td bgcolor=white><font color='black' size=2>"_qs,
          sheet + u"<table bgcolor=\""_qs + white + u"\"><td bgcolor="_qs + white
