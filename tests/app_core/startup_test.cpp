@@ -141,12 +141,19 @@ TEST_F(Startup, EachFailureHasAKindForTheUsersMessage)
     const auto removed = [](const QString& path) { return QFile::remove(path); };
     const auto folder = [](const QString& path) { return QFile::remove(path) && QDir().mkdir(path); };
     const auto text = [](const QString& path) { return write_file(path, "Dies ist keine Datenbank."); };
+    // The header stays sound; the pages behind it are noise.
+    const auto garbled = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadWrite) && file.size() > 4096 && file.seek(4096)
+            && file.write(QByteArray(file.size() - 4096, 'Z')) > 0;
+    };
     const auto sqlite = [](QStringList statements) {
         return [statements](const QString& path) { return QFile::remove(path) && write_sqlite_file(path, statements); };
     };
     const std::tuple<QString, std::function<bool(const QString&)>, FileFailure> cases[] = {
         {u"qov.mdb"_qs, removed, FileFailure::missing},
         {u"qov.mdb"_qs, text, FileFailure::not_a_database},
+        {u"qov.mdb"_qs, garbled, FileFailure::damaged},
         {u"qov.mdb"_qs, sqlite(qov_schema), FileFailure::incomplete},
         {u"elberfelderbibel.mdb"_qs, sqlite({u"CREATE TABLE andere (x INTEGER)"_qs}), FileFailure::incomplete},
         {u"qovfiles/bibel.htm"_qs, removed, FileFailure::missing},
