@@ -156,7 +156,6 @@ TEST_F(Startup, EachFailureHasAKindForTheUsersMessage)
         {u"qov.mdb"_qs, garbled, FileFailure::damaged},
         {u"qov.mdb"_qs, sqlite(qov_schema), FileFailure::incomplete},
         {u"elberfelderbibel.mdb"_qs, sqlite({u"CREATE TABLE andere (x INTEGER)"_qs}), FileFailure::incomplete},
-        {u"qovfiles/bibel.htm"_qs, removed, FileFailure::missing},
         {u"qovfiles/hilfe.htm"_qs, folder, FileFailure::folder},
     };
     for (const auto& [file, damage, failure] : cases) {
