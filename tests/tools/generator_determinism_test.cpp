@@ -126,7 +126,7 @@ TEST(BibleConverter, RefusesWhatIsNoBibleInGermanWritesNothingThenReplacesTheFil
     for (const auto& [module, message] : refusals) {
         const Outcome run = convert(module, out.path());
         EXPECT_EQ(run.code, 1) << module;
-        EXPECT_EQ(run.errors, "selunar_demodata: " + message + "\n");
+        EXPECT_EQ(run.errors.toStdString(), ("selunar_demodata: " + message + "\n").toStdString());
     }
     const Outcome no_folder = convert("Luther", out.path() + "/fehlt");
     EXPECT_EQ(no_folder.code, 1);
@@ -143,7 +143,7 @@ TEST(BibleConverter, RefusesWhatIsNoBibleInGermanWritesNothingThenReplacesTheFil
         EXPECT_EQ(done.out.contains(QString::fromUtf8(line)), std::strcmp(line, "Exodus") != 0) << line;
     EXPECT_FALSE(done.out.contains(QString::fromUtf8("1. Mose:")));
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"elberfelderbibel.mdb"});
-    EXPECT_EQ(sqlite_value(target, "SELECT Bible_Text FROM texte WHERE book=1 AND chapter=1 AND verse=1").toString(),
+    EXPECT_EQ(sqlite_value(target, "SELECT Bible_Text FROM texte WHERE book=1 AND chapter=1 AND verse=1").toString().toStdString(),
               "Am Anfang schuf Gott Himmel und Erde.");
     EXPECT_EQ(sqlite_value(target, "SELECT max(chapter) FROM texte WHERE book=29").toInt(), 4);
 }

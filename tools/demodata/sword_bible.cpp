@@ -180,9 +180,10 @@ std::unique_ptr<sword::SWMgr> sword_manager(const QString& sword_path)
                                           nullptr, false, false);
 }
 
-// OSIS entries go through the cutting above, which knows the elements that
-// are no verse text; other markups through SWORD's own plain rendering with
-// notes, headings and tags switched off.
+// OSIS entries in UTF-8 go through the cutting above, which knows the
+// elements that are no verse text; other markups and encodings through
+// SWORD's own plain rendering (in UTF-8) with notes, headings and tags
+// switched off.
 std::optional<QString> verse_text(sword::SWModule& module, bool osis)
 {
     if (osis)
@@ -210,8 +211,8 @@ BibleText read_sword_bible(const QString& module_name, const QString& sword_path
         throw BibleSourceError(QString("Das SWORD-Modul %1 ist keine Bibel, sondern vom Typ „%2“.")
                                    .arg(quoted, QString::fromUtf8(module->getType()))
                                    .toStdString());
-    const bool osis = std::strcmp(module->getConfigEntry("SourceType") ? module->getConfigEntry("SourceType") : "",
-                                  "OSIS") == 0;
+    const char* source_type = module->getConfigEntry("SourceType");
+    const bool osis = source_type && std::strcmp(source_type, "OSIS") == 0 && module->getEncoding() == sword::ENC_UTF8;
     std::unique_ptr<sword::VerseKey> key(static_cast<sword::VerseKey*>(module->createKey()));
     std::vector<Verse> verses;
     verses.reserve(31104);
