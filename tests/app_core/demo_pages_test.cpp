@@ -69,11 +69,11 @@ TEST_F(DemoPages, DevotionalFullTextList)
 
 TEST_F(DemoPages, BibleFullTextList)
 {
-    const SearchCondition verse = parsesql(u"Bible_text"_qs, u"Methuselah"_qs);
+    const SearchCondition verse = parsesql(u"Bible_text"_qs, u"Maulbeerfeigenbaum"_qs);
     const SearchQuery query = bible_full_text_query(verse.condition);
     EXPECT_EQ(dispbibelliste(*state.bibeldb, query.sql, query.cap, state.tplbibelliste, state.lists.buecher,
                              verse.suchworte),
-              expected("bibel_methuselah.htm"));
+              expected("bibel_maulbeerfeigenbaum.htm"));
 }
 
 TEST_F(DemoPages, LookupListsHaveNoProblems)
