@@ -5,7 +5,7 @@ CommandLineResult parse_command_line(const QStringList& arguments)
     CommandLineResult result;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& option = arguments[i];
-        if (option != u"--data-dir" && option != u"--today" && option != u"--script") {
+        if (option != u"--data-dir" && option != u"--today" && option != u"--script" && option != u"--settings") {
             result.error = QStringLiteral("unknown argument \"%1\"").arg(option);
             return result;
         }
@@ -18,6 +18,8 @@ CommandLineResult parse_command_line(const QStringList& arguments)
             result.options.data_dir = value;
         } else if (option == u"--script") {
             result.options.script = value;
+        } else if (option == u"--settings") {
+            result.options.settings = value;
         } else {
             const QDate today = QDate::fromString(value, Qt::ISODate);
             if (!today.isValid()) {
@@ -32,5 +34,5 @@ CommandLineResult parse_command_line(const QStringList& arguments)
 
 QString command_line_usage()
 {
-    return QStringLiteral("usage: selunar [--data-dir DIR] [--today YYYY-MM-DD] [--script FILE]");
+    return QStringLiteral("usage: selunar [--data-dir DIR] [--today YYYY-MM-DD] [--script FILE] [--settings FILE]");
 }

@@ -7,6 +7,7 @@
 #include "dialogs.h"
 #include "form_layout.h"
 #include "form_state.h"
+#include "key_commands.h"
 #include "twips.h"
 
 #include <QDate>
@@ -16,6 +17,8 @@
 
 #include <array>
 #include <functional>
+#include <memory>
+#include <optional>
 
 class HtmlView;
 class PictureButton;
@@ -23,7 +26,9 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
+class QSettings;
 class QTimer;
 class RectangleShape;
 struct SearchQuery;
@@ -36,6 +41,9 @@ public:
         QString apppath;              // the data folder
         std::function<QDate()> today; // today's date
         MessageBoxes::Mode messages = MessageBoxes::Mode::Show;
+        // Where the window keeps its place between runs; none in a scripted
+        // session without a settings file.
+        std::shared_ptr<QSettings> kept;
     };
 
     explicit Form1(Settings settings);
@@ -59,11 +67,23 @@ public:
     // A view has completed a navigation to `address` (a followed link).
     void WB_NavigateComplete2(int index, const QString& address);
 
+    // A keyboard command, as its keys run it.
+    void run_key_command(KeyCommand command);
+    // The context menu's "Vers kopieren" on verse `verse` of view `view`;
+    // false when the view shows no such verse.
+    bool copy_verse(int view, int verse);
+    // Writes the visible page as PDF into `path`; false when it cannot.
+    bool save_pdf(const QString& path);
+
     // Where the hover tick reads the cursor position (screen pixels); by
     // default the real mouse cursor.
     void set_cursor_source(std::function<QPoint()> source);
 
     const FormState& state() const { return state_; }
+    // The zoom of both views in percent.
+    int zoom() const { return zoom_; }
+    // Where the window keeps its place, or nullptr when it keeps none.
+    const QSettings* kept_settings() const { return settings_.kept.get(); }
     // The places of the views, rows, strip background and search panel (twips).
     const FormGeometry& layout_twips() const { return layout_; }
     const TwipsScale& twips_scale() const { return scale_; }
@@ -75,8 +95,22 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    // What a view shows, for the window's title and the source of a copy.
+    struct ShownPage {
+        enum class Kind { other, day, chapter };
+        Kind kind = Kind::other;
+        QString title;  // empty: the window's title alone
+        QDate day;
+        int book = 0;
+        int chap = 0;
+
+        static ShownPage named(QString title) { return {Kind::other, std::move(title), {}, 0, 0}; }
+    };
+
     // Controls (form1_controls.cpp)
     void create_controls();
     void create_day_row();
@@ -112,7 +146,7 @@ private:
     void show_book_list(const SearchQuery& query);
     void show_bible_list(const SearchQuery& query);
     // Writes `page` into WB(view), shows that view and hides the other.
-    void show_page(int view, const QString& page);
+    void show_page(int view, const QString& page, ShownPage shown);
     void show_message(const QString& text);
     // Runs `work`; a failure is reported in a message and the program goes on.
     void report_failures(const std::function<void()>& work);
@@ -133,6 +167,35 @@ private:
     void setchaps(int book);
     void books_Click();
     void chaps_Click();
+    bool bible_mode() const;
+
+    // Keyboard commands (form1_keys.cpp)
+    void create_actions();
+    void set_zoom(int percent);
+    bool dark_desktop() const;
+    void present_pages();
+
+    // Reading: titles, copies, print (form1_reading.cpp)
+    void refresh_title();
+    QString reference_of(int view, int start, int end) const;
+    void add_menu_entries(int view, QMenu& menu, int position);
+    // A verse of a chapter page: its number and where its text begins and ends.
+    struct VerseRange {
+        int verse = 0;
+        int start = 0;
+        int end = 0;
+    };
+    // Verse `verse` of view `view` (0: the verse at `position`); nullopt when
+    // the view shows no chapter or no such verse.
+    std::optional<VerseRange> verse_range(int view, int verse, int position = -1) const;
+    HtmlView* visible_view() const;
+    void copy_selection();
+    void print_page();
+    void ask_pdf();
+
+    // The kept place (form1_place.cpp)
+    void restore_place();
+    void keep_place();
 
     Settings settings_;
     MessageBoxes messages_;
@@ -141,6 +204,9 @@ private:
     FormGeometry layout_;
     std::function<QPoint()> cursor_source_;
     FormState state_;
+    int zoom_ = 100;
+    bool restore_bible_mode_ = false;
+    std::array<ShownPage, 2> shown_{};
 
     QPushButton* Command3 = nullptr;               // hidden button, starts the reference self-test
     std::array<HtmlView*, 2> WB{};                 // the day view (0) and the Bible view (1)

@@ -6,6 +6,7 @@
 #include "bible_position.h"
 #include "chapter_page.h"
 #include "html_view.h"
+#include "verse_reference.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -24,6 +25,12 @@ void Form1::bible_activate(bool show)
         WB[0]->setVisible(state_.wb0visible);
         WB[1]->hide();
     }
+    refresh_title();
+}
+
+bool Form1::bible_mode() const
+{
+    return !headline[1]->isHidden();
 }
 
 bool Form1::bible_navigate(const QString& bcv, bool hilite, bool dosetchaps)
@@ -51,9 +58,13 @@ bool Form1::bible_navigate(const QString& bcv, bool hilite, bool dosetchaps)
 
     WB[1]->show();
     WB[1]->write_page(page);
+    const BuchRow* row = find_buch(state_.lists.buecher, book);
+    shown_[1] = {ShownPage::Kind::chapter, bible_reference(row ? row->buch.toString() : QString(), chap, 0, 0), {},
+                 book, chap};
     if (verse != 0)
         WB[1]->scroll_to_anchor(verse_anchor(verse));
     state_.navbusy = false;
+    refresh_title();
     return true;
 }
 

@@ -43,18 +43,19 @@ void Form1::run_command(Command command)
         WB[0]->hide();
         WB[1]->hide();
         showsuche(command == Command::book_search_panel ? 1 : 2);
+        refresh_title();
         break;
     case Command::imprint:
-        show_page(0, state_.tpl_impressum);
+        show_page(0, state_.tpl_impressum, ShownPage::named(QStringLiteral("Impressum")));
         break;
     case Command::help:
-        show_page(0, state_.tplhilfe);
+        show_page(0, state_.tplhilfe, ShownPage::named(QStringLiteral("Hilfe")));
         break;
     case Command::bible_imprint:
-        show_page(1, state_.tpl_impressum);
+        show_page(1, state_.tpl_impressum, ShownPage::named(QStringLiteral("Impressum")));
         break;
     case Command::bible_help:
-        show_page(1, state_.tplhilfe);
+        show_page(1, state_.tplhilfe, ShownPage::named(QStringLiteral("Hilfe")));
         break;
     case Command::full_text_search:
         search_full_text();

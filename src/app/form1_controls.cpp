@@ -10,11 +10,15 @@
 #include "rectangle_shape.h"
 
 #include <QComboBox>
+#include <QMenu>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -36,13 +40,13 @@ void set_background(QWidget* widget, const QColor& colour)
     widget->setAutoFillBackground(true);
 }
 
-void set_black_text(QWidget* widget)
+// A label box in the colours of a field: text on the field's background,
+// black on white on a light desktop, and following a dark one.
+void set_field_colours(QWidget* widget)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, Qt::black);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    widget->setPalette(palette);
+    widget->setForegroundRole(QPalette::Text);
+    widget->setBackgroundRole(QPalette::Base);
+    widget->setAutoFillBackground(true);
 }
 
 QFrame* borderless_frame(const QString& name, QWidget* parent)
@@ -63,7 +67,8 @@ void Form1::create_controls()
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Selunar 2024"));
     setWindowIcon(window_icon());
-    set_background(this, palette().color(QPalette::Base));
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
 
     layout_.bg = {0, 0, 7000, 480};
     layout_.sframe = {0, 600, 6855, 2895};
@@ -76,7 +81,8 @@ void Form1::create_controls()
     bg->setObjectName(QStringLiteral("bg"));
 
     sframe = borderless_frame(QStringLiteral("sframe"), this);
-    set_background(sframe, palette().color(QPalette::Base));
+    sframe->setBackgroundRole(QPalette::Base);
+    sframe->setAutoFillBackground(true);
     create_search_panel();
 
     Timer1 = new QTimer(this);
@@ -100,6 +106,7 @@ void Form1::create_controls()
     Command3->hide();
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
 
+    create_actions();
     apply_layout();
 }
 
@@ -124,10 +131,8 @@ void Form1::create_bible_row()
     chaps = new QComboBox(headline[1]);
     chaps->setObjectName(QStringLiteral("chaps"));
     place(chaps, {5040, row_top, 705, 315});
-    for (QComboBox* list : {books, chaps}) {
+    for (QComboBox* list : {books, chaps})
         list->setFont(verdana(8.25, false));
-        set_black_text(list);
-    }
     // The program's own selections raise these too; navbusy makes them no-ops.
     connect(books, &QComboBox::currentIndexChanged, this, &Form1::books_Click);
     connect(chaps, &QComboBox::currentIndexChanged, this, &Form1::chaps_Click);
@@ -141,8 +146,7 @@ void Form1::create_search_panel()
         auto* widget = new QLabel(caption, sframe);
         widget->setObjectName(name);
         widget->setFont(verdana(points, true));
-        set_black_text(widget);
-        set_background(widget, Qt::white);
+        set_field_colours(widget);
         widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         place(widget, rect);
         return widget;
@@ -151,7 +155,6 @@ void Form1::create_search_panel()
         auto* field = new QLineEdit(sframe);
         field->setObjectName(name);
         field->setFont(verdana(8.25, false));
-        set_black_text(field);
         place(field, {1800, top, 3615, 285});
         field->installEventFilter(this);
         return field;
@@ -160,7 +163,6 @@ void Form1::create_search_panel()
         auto* combo = new QComboBox(sframe);
         combo->setObjectName(name);
         combo->setFont(verdana(8.25, false));
-        set_black_text(combo);
         place(combo, {1800, top, 3615, 315});
         // Only the user's choice searches; the program never selects here.
         connect(combo, &QComboBox::activated, this, chosen);
@@ -178,6 +180,7 @@ void Form1::create_search_panel()
     inpautor = list(QStringLiteral("inpautor"), 1920, &Form1::inpautor_Click);
     sDatum = label(QStringLiteral("sDatum"), QStringLiteral("Datum"), {0, 2400, 1695, 375}, 8.25);
     inpdatum = text_field(QStringLiteral("inpdatum"), 2340);
+    inpdatum->setPlaceholderText(QStringLiteral("TT.MM.JJJJ"));
 
     create_buttons(ButtonGroup::search_go, sframe);
     create_buttons(ButtonGroup::book_go, sframe);
@@ -190,9 +193,16 @@ void Form1::create_search_panel()
 
 void Form1::create_buttons(ButtonGroup group, QWidget* container)
 {
-    for (const CommandRow& row : command_table()) {
-        if (row.group != group)
-            continue;
+    // Tab goes through a row from left to right, whatever the buttons' numbers.
+    std::vector<CommandRow> rows;
+    for (const CommandRow& row : command_table())
+        if (row.group == group)
+            rows.push_back(row);
+    std::stable_sort(rows.begin(), rows.end(), [](const CommandRow& a, const CommandRow& b) {
+        return std::pair(a.top, a.left) < std::pair(b.top, b.left);
+    });
+    PictureButton* previous = nullptr;
+    for (const CommandRow& row : rows) {
         const int number = button_number(row.command);
         const TwipsRect rect = button_place(row);
         for (bool pressed : {false, true}) {
@@ -201,12 +211,18 @@ void Form1::create_buttons(ButtonGroup group, QWidget* container)
             const int member = pressed ? number + 100 : number;
             button->setObjectName(QStringLiteral("but%1").arg(member));
             button->setToolTip(QString::fromUtf8(row.tool_tip));
+            // The go buttons bear the word they are named by.
+            button->setAccessibleName(is_go_button(row) ? QStringLiteral("Suchen") : button->toolTip());
             place(button, rect);
             connect(button, &PictureButton::clicked, this, [this, member] { but_Click(member); });
             if (pressed) {
                 button->hide();
                 twins_[number] = button;
             } else {
+                button->setFocusPolicy(Qt::TabFocus);
+                if (previous)
+                    setTabOrder(previous, button);
+                previous = button;
                 buttons_[number] = button;
             }
         }
@@ -219,6 +235,8 @@ HtmlView* Form1::create_view(int index)
     view->setObjectName(QStringLiteral("WB%1").arg(index));
     connect(view, &HtmlView::navigate_complete, this,
             [this, index](const QString& address) { WB_NavigateComplete2(index, address); });
+    view->set_reference([this, index](int start, int end) { return reference_of(index, start, end); });
+    view->set_menu_entries([this, index](QMenu& menu, int position) { add_menu_entries(index, menu, position); });
     return view;
 }
 

@@ -5,6 +5,7 @@
 
 #include "bible_result_list.h"
 #include "current_date.h"
+#include "dates.h"
 #include "day_page.h"
 #include "html_view.h"
 #include "result_list.h"
@@ -32,22 +33,28 @@ QString shortened_cause(const QString& cause)
 
 void Form1::show_day(QDate datum)
 {
-    show_page(0, loadday(datum, *state_.rsQov, *state_.db, state_.tplday, state_.tplbibelst,
-                         state_.lists.bereiche, state_.suchworte));
+    show_page(0,
+              loadday(datum, *state_.rsQov, *state_.db, state_.tplday, state_.tplbibelst, state_.lists.bereiche,
+                      state_.suchworte),
+              {ShownPage::Kind::day, format_long_date(datum), datum, 0, 0});
     state_.suchworte.clear();
 }
 
 void Form1::show_book_list(const SearchQuery& query)
 {
     // The words stay marked on the day opened from the list.
-    show_page(0, displiste(*state_.db, query.sql, query.cap, state_.tplliste, state_.lists.bereiche,
-                           state_.suchworte));
+    show_page(0,
+              displiste(*state_.db, query.sql, query.cap, state_.tplliste, state_.lists.bereiche,
+                        state_.suchworte),
+              ShownPage::named(QStringLiteral("Suchergebnis")));
 }
 
 void Form1::show_bible_list(const SearchQuery& query)
 {
-    show_page(1, dispbibelliste(*state_.bibeldb, query.sql, query.cap, state_.tplbibelliste,
-                                state_.lists.buecher, state_.suchworte));
+    show_page(1,
+              dispbibelliste(*state_.bibeldb, query.sql, query.cap, state_.tplbibelliste, state_.lists.buecher,
+                             state_.suchworte),
+              ShownPage::named(QStringLiteral("Suchergebnis")));
     state_.suchworte.clear();
 }
 
@@ -58,11 +65,13 @@ void Form1::go_to_today()
     show_day(state_.actdate);
 }
 
-void Form1::show_page(int view, const QString& page)
+void Form1::show_page(int view, const QString& page, ShownPage shown)
 {
     WB[view]->write_page(page);
+    shown_[view] = std::move(shown);
     WB[view]->show();
     WB[1 - view]->hide();
+    refresh_title();
 }
 
 void Form1::show_message(const QString& text)

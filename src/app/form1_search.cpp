@@ -81,7 +81,8 @@ void Form1::search_topic_area()
 
 void Form1::search_date()
 {
-    const std::optional<QDate> date = read_user_date(inpdatum->text());
+    // Day and month alone mean that day of the book's year.
+    const std::optional<QDate> date = read_date_field(inpdatum->text(), state_.firstdate.year());
     if (!date) {
         show_message(QStringLiteral("Bitte geben Sie das Datum im Format ")
                      + format_short_date(settings_.today()) + QStringLiteral(" ein"));

@@ -23,6 +23,8 @@ void Form1::Form_Load()
 
     state_ = load_form_resources(settings_.apppath, [this](const QString& source) { queries_.append(source); });
     fill_lists();
+    restore_place();
+    present_pages();
 }
 
 void Form1::Form_Activate()
@@ -36,4 +38,9 @@ void Form1::Form_Activate()
         bible_navigate(state_.actbcv, false, true);
     });
     WB[1]->hide();
+    refresh_title();
+    if (restore_bible_mode_)
+        bible_activate(true);
+    // The keys move, scroll and copy in the page the reader sees first.
+    visible_view()->setFocus();
 }

@@ -6,10 +6,14 @@
 #include "form1.h"
 #include "script.h"
 #include "script_session.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QSettings>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -51,7 +55,21 @@ Form1::Settings settings_for(const CommandLine& options, bool scripted)
     const std::optional<QDate> today = options.today;
     settings.today = [today] { return today.value_or(QDate::currentDate()); };
     settings.messages = scripted ? MessageBoxes::Mode::Record : MessageBoxes::Mode::Show;
+    // A scripted session keeps nothing of the machine's user unless told where.
+    if (options.settings)
+        settings.kept = std::make_shared<QSettings>(*options.settings, QSettings::IniFormat);
+    else if (!scripted)
+        settings.kept = std::make_shared<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                    QStringLiteral("selunar"), QStringLiteral("selunar"));
     return settings;
+}
+
+// Qt's own texts (context menus, dialogs) in German, from Qt's translations.
+void install_german(QApplication& app, QTranslator& translator)
+{
+    if (translator.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&translator);
 }
 
 } // namespace
@@ -62,6 +80,8 @@ int main(int argc, char* argv[])
     if (asks_for_script(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QTranslator german;
+    install_german(app, german);
 
     const CommandLineResult parsed = parse_command_line(QCoreApplication::arguments().mid(1));
     if (!parsed.error.isEmpty()) {
@@ -82,11 +102,15 @@ int main(int argc, char* argv[])
     try {
         form.Form_Load();
     } catch (const std::exception& e) {
-        const QString text = QStringLiteral("Selunar 2024 kann nicht starten:\n")
-                             + QString::fromStdString(e.what());
-        if (script) {
-            print_error(text);
-        } else {
+        // The user reads the cause in German; the technical detail goes to stderr.
+        const auto* failure = dynamic_cast<const StartupError*>(&e);
+        const QString detail = QString::fromStdString(e.what());
+        const QString text =
+            QStringLiteral("Selunar 2024 kann nicht starten:\n") + (failure ? german_message(*failure) : detail);
+        print_error(text);
+        if (failure)
+            print_error(detail);
+        if (!script) {
             MessageBoxes boxes(MessageBoxes::Mode::Show);
             boxes.show(nullptr, text);
         }
@@ -99,6 +123,8 @@ int main(int argc, char* argv[])
 
     ScriptSession session(form);
     const QString error = session.run(script->steps);
+    // The session ends as a user's would: the window closes and keeps its place.
+    form.close();
     if (!error.isEmpty()) {
         print_error(*options.script + QStringLiteral(", ") + error);
         return 2;

@@ -1,5 +1,6 @@
 #include "picture_button.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -18,6 +19,10 @@ void PictureButton::paintEvent(QPaintEvent*)
         picture_ = drawing_(ratio);
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture_);
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event)
@@ -32,4 +37,16 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event)
     pressed_inside_ = false;
     if (click)
         Q_EMIT clicked();
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Q_EMIT clicked();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A picture control: shows one picture at its top-left corner, offers a tool
-// tip and reports a click (press and release of the left mouse button on it).
+// tip and reports a click (press and release of the left mouse button on it,
+// or Space or Enter while it has the focus, which a dotted frame shows).
 
 #include <QPixmap>
 #include <QWidget>
@@ -23,6 +24,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Drawing drawing_;

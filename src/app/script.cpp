@@ -1,5 +1,6 @@
 #include "script.h"
 
+#include <QKeySequence>
 #include <QStringList>
 
 #include <optional>
@@ -103,11 +104,36 @@ QString read_line(const QString& line, ScriptStep& step)
         if (!a.isEmpty())
             return QStringLiteral("selftest takes no arguments");
         step.kind = ScriptStep::Kind::selftest;
-    } else if (c == u"dump" || c == u"screenshot") {
+    } else if (c == u"dump" || c == u"screenshot" || c == u"pdf") {
         if (words.rest_after_command.trimmed().isEmpty())
             return c + QStringLiteral(" needs a file path");
-        step.kind = c == u"dump" ? ScriptStep::Kind::dump : ScriptStep::Kind::screenshot;
+        step.kind = c == u"dump" ? ScriptStep::Kind::dump
+                    : c == u"pdf" ? ScriptStep::Kind::pdf
+                                  : ScriptStep::Kind::screenshot;
         step.text = words.rest_after_command.trimmed();
+    } else if (c == u"shortcut") {
+        const QKeySequence keys = QKeySequence::fromString(words.rest_after_command.trimmed(), QKeySequence::PortableText);
+        if (keys.isEmpty() || keys[0].key() == Qt::Key_unknown)
+            return QStringLiteral("shortcut needs keys such as Ctrl+F or Alt+Left");
+        step.kind = ScriptStep::Kind::shortcut;
+        step.text = words.rest_after_command.trimmed();
+    } else if (c == u"select") {
+        if (a.size() != 2 || (a[0] != u"0" && a[0] != u"1") || a[1] != u"all")
+            return QStringLiteral("select needs a view (0 or 1) and \"all\"");
+        step.kind = ScriptStep::Kind::select;
+        step.x = a[0].toInt();
+    } else if (c == u"copyverse") {
+        const auto verse = a.size() == 2 ? whole_number(a[1]) : std::nullopt;
+        if (!verse || (a[0] != u"0" && a[0] != u"1"))
+            return QStringLiteral("copyverse needs a view (0 or 1) and a verse number");
+        step.kind = ScriptStep::Kind::copyverse;
+        step.x = a[0].toInt();
+        step.y = *verse;
+    } else if (c == u"palette") {
+        if (a.size() != 1 || (a[0] != u"dark" && a[0] != u"light"))
+            return QStringLiteral("palette needs dark or light");
+        step.kind = ScriptStep::Kind::palette;
+        step.name = a[0];
     } else {
         return QStringLiteral("unknown command \"%1\"").arg(c);
     }

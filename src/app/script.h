@@ -14,13 +14,22 @@
 //   selftest           the reference self-test
 //   dump PATH          the window's state as JSON into PATH
 //   screenshot PATH    a picture of the window as PNG into PATH
+//   shortcut KEYS      the keys (Qt's portable text: "Ctrl++", "Alt+Left",
+//                      "Esc") pressed in the focused control
+//   select VIEW all    the whole page of view 0 or 1 selected
+//   copyverse VIEW N   the context menu's "Vers kopieren" on verse N
+//   pdf PATH           the visible page as PDF into PATH
+//   palette dark|light the desktop's palette changes to a dark or light one
 
 #include <QString>
 
 #include <vector>
 
 struct ScriptStep {
-    enum class Kind { click, choose, type, key, link, resize, cursor, selftest, dump, screenshot };
+    enum class Kind {
+        click, choose, type, key, link, resize, cursor, selftest, dump, screenshot,
+        shortcut, select, copyverse, pdf, palette
+    };
 
     int line = 0;
     Kind kind = Kind::click;

@@ -4,6 +4,7 @@
 #include "html_view.h"
 #include "session_dump.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
@@ -12,6 +13,27 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStyle>
+
+namespace {
+
+// A dark desktop's palette, as dark themes set it.
+QPalette dark_palette()
+{
+    const QColor window(0x35, 0x35, 0x35), base(0x2a, 0x2a, 0x2a), text(0xee, 0xee, 0xee);
+    QPalette palette(window);
+    for (auto [role, colour] : {std::pair{QPalette::Window, window}, {QPalette::Button, window},
+                                {QPalette::Base, base}, {QPalette::AlternateBase, QColor(0x42, 0x42, 0x42)},
+                                {QPalette::WindowText, text}, {QPalette::Text, text}, {QPalette::ButtonText, text},
+                                {QPalette::ToolTipBase, window}, {QPalette::ToolTipText, text},
+                                {QPalette::Highlight, QColor(0x2a, 0x82, 0xda)}, {QPalette::HighlightedText, text},
+                                {QPalette::Link, QColor(0x5a, 0xa0, 0xe6)},
+                                {QPalette::PlaceholderText, QColor(0xa0, 0xa0, 0xa0)}})
+        palette.setColor(role, colour);
+    return palette;
+}
+
+} // namespace
 
 ScriptSession::ScriptSession(Form1& form)
     : form_(form)
@@ -63,7 +85,54 @@ QString ScriptSession::run_step(const ScriptStep& step)
         return dump(step.text);
     case Kind::screenshot:
         return screenshot(step.text);
+    case Kind::shortcut:
+        return press_keys(step.text);
+    case Kind::select:
+        return select_all(step.x);
+    case Kind::copyverse:
+        if (!form_.copy_verse(step.x, step.y))
+            return QStringLiteral("view %1 shows no verse %2").arg(step.x).arg(step.y);
+        return {};
+    case Kind::pdf:
+        if (!form_.save_pdf(step.text))
+            return QStringLiteral("cannot write %1").arg(step.text);
+        return {};
+    case Kind::palette:
+        // What a desktop does when the user switches its colours.
+        QApplication::setPalette(step.name == u"dark" ? dark_palette() : QApplication::style()->standardPalette());
+        return {};
     }
+    return {};
+}
+
+QString ScriptSession::press_keys(const QString& keys)
+{
+    // Key events sent to a control go through the window's shortcuts first,
+    // as the keyboard's own do.
+    const QKeySequence sequence = QKeySequence::fromString(keys, QKeySequence::PortableText);
+    for (int i = 0; i < sequence.count(); ++i) {
+        const QKeyCombination combination = sequence[i];
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &form_;
+        const Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
+        const int key = combination.key();
+        const bool typed = (modifiers & ~Qt::ShiftModifier) == Qt::NoModifier && key >= 0x20 && key < 0x7F;
+        const QString text = typed ? QString(QChar(key)) : QString();
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+        QCoreApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+        QCoreApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : &form_, &release);
+    }
+    return {};
+}
+
+QString ScriptSession::select_all(int view)
+{
+    auto* target = form_.findChild<HtmlView*>(QStringLiteral("WB%1").arg(view));
+    if (!target)
+        return QStringLiteral("the window has no view WB%1").arg(view);
+    // As a user's selection with the mouse, it takes the focus.
+    target->setFocus();
+    target->selectAll();
     return {};
 }
 

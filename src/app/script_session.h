@@ -30,6 +30,8 @@ private:
     QString follow_link(int view, const QString& address);
     QString dump(const QString& path);
     QString screenshot(const QString& path);
+    QString press_keys(const QString& keys);
+    QString select_all(int view);
 
     Form1& form_;
     QPoint cursor_;

@@ -2,8 +2,13 @@
 
 #include "form1.h"
 #include "html_view.h"
+#include "kept_place.h"
 #include "wait_cursor.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QSettings>
 #include <QComboBox>
 #include <QJsonArray>
 #include <QLabel>
@@ -73,6 +78,40 @@ QJsonObject window_geometry(const Form1& form)
             {"twips_per_pixel", QJsonArray{scale.per_pixel_x, scale.per_pixel_y}}};
 }
 
+// The control with the keyboard focus: the nearest of it and its containers
+// that has a name of the program's own.
+QJsonValue focus_name()
+{
+    for (const QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget()) {
+        const QString name = widget->objectName();
+        if (!name.isEmpty() && !name.startsWith(u"qt_"))
+            return name;
+    }
+    return QJsonValue();
+}
+
+QJsonObject clipboard_value()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return {{"text", data ? QJsonValue(data->text()) : QJsonValue()},
+            {"html", data && data->hasHtml() ? QJsonValue(data->html()) : QJsonValue()}};
+}
+
+// The place the settings hold, as the next start reads it.
+QJsonValue kept_value(const Form1& form)
+{
+    const QSettings* settings = form.kept_settings();
+    if (!settings)
+        return QJsonValue();
+    const KeptPlace place = read_kept_place(*settings, form.state().lists.buecher);
+    const QRect* frame = place.geometry ? &*place.geometry : nullptr;
+    return QJsonObject{
+        {"geometry", frame ? QJsonValue(QJsonArray{frame->x(), frame->y(), frame->width(), frame->height()}) : QJsonValue()},
+        {"zoom", place.zoom},
+        {"bible_position", place.actbcv},
+        {"bible_mode", place.bible_mode}};
+}
+
 } // namespace
 
 QJsonObject session_dump(const Form1& form)
@@ -120,5 +159,10 @@ QJsonObject session_dump(const Form1& form)
         {"messages", QJsonArray::fromStringList(form.messages())},
         {"queries", QJsonArray::fromStringList(form.queries())},
         {"pointer", WaitCursor::showing() ? "wait" : "default"},
+        {"zoom", form.zoom()},
+        {"title", form.windowTitle()},
+        {"clipboard", clipboard_value()},
+        {"focus", focus_name()},
+        {"settings", kept_value(form)},
     };
 }

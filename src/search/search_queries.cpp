@@ -1,26 +1,27 @@
 #include "search_queries.h"
 
 namespace {
-// A full-text search asks the database for no more rows than its list shows.
 constexpr int full_text_cap = 100;
 constexpr int list_cap = 10000;
 
-QString top_rows()
+QString top_rows(int rows)
 {
-    return QStringLiteral("select top ") + QString::number(full_text_cap);
+    return QStringLiteral("select top ") + QString::number(rows);
 }
 } // namespace
 
 SearchQuery book_full_text_query(const QString& thema_condition, const QString& text_condition)
 {
-    return {top_rows() + QStringLiteral(" * from vw1qov where ") + thema_condition + QStringLiteral(" or ")
+    // One row more than the list shows, so that the list can tell that more
+    // devotionals matched.
+    return {top_rows(full_text_cap + 1) + QStringLiteral(" * from vw1qov where ") + thema_condition + QStringLiteral(" or ")
                 + text_condition + QStringLiteral(" order by book1,chapter1,verse1"),
             full_text_cap};
 }
 
 SearchQuery bible_full_text_query(const QString& condition)
 {
-    return {top_rows() + QStringLiteral(" * from texte where ") + condition + QStringLiteral(" order by book,chapter,verse"),
+    return {top_rows(full_text_cap) + QStringLiteral(" * from texte where ") + condition + QStringLiteral(" order by book,chapter,verse"),
             full_text_cap};
 }
 

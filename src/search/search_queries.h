@@ -9,8 +9,9 @@ struct SearchQuery {
     int cap = 0;
 };
 
-// The first 100 devotionals whose topic meets `thema_condition` or whose text
-// meets `text_condition` (conditions from parsesql()), in Bible order; cap 100.
+// The first 101 devotionals whose topic meets `thema_condition` or whose text
+// meets `text_condition` (conditions from parsesql()), in Bible order; cap 100,
+// so that the list shows its notice when more than 100 matched.
 SearchQuery book_full_text_query(const QString& thema_condition, const QString& text_condition);
 
 // The first 100 verses that meet `condition` (from parsesql()), in Bible order; cap 100.

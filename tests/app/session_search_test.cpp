@@ -52,7 +52,7 @@ TEST(BookSearch, FullTextSearchesTopicOrTextWithoutPunctuation)
     const Session& session = run_session_file(u"search_book.script"_qs);
     const Dump found = session.dump(u"full_text.json"_qs);
     EXPECT_EQ(found.queries_since(session.dump(u"panel.json"_qs)),
-              QStringList{u"select top 100 * from vw1qov where (thema like '*Gott*') or (text like '*Gott*') "
+              QStringList{u"select top 101 * from vw1qov where (thema like '*Gott*') or (text like '*Gott*') "
                           "order by book1,chapter1,verse1"_qs});
     EXPECT_EQ(found.text("suchworte"), u"GOTT;"_qs);
     EXPECT_TRUE(found.shows("WB0"));
@@ -63,7 +63,7 @@ TEST(BookSearch, FullTextSearchesTopicOrTextWithoutPunctuation)
 
     const Dump punctuation = session.dump(u"punctuation.json"_qs);
     EXPECT_EQ(punctuation.queries_since(found),
-              QStringList{u"select top 100 * from vw1qov where (thema like '*Gott*') AND(thema like '*Vater*') or "
+              QStringList{u"select top 101 * from vw1qov where (thema like '*Gott*') AND(thema like '*Vater*') or "
                           "(text like '*Gott*') AND(text like '*Vater*') order by book1,chapter1,verse1"_qs});
     EXPECT_EQ(punctuation.text("suchworte"), u"GOTT;VATER;"_qs);
 }

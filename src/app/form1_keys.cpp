@@ -1,0 +1,114 @@
+// The keyboard: window-wide actions that run the buttons' commands of the
+// current mode, zoom both views, copy, print, and the colour set that follows
+// the desktop's palette.
+
+#include "form1.h"
+
+#include "html_view.h"
+#include "page_zoom.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QLineEdit>
+
+void Form1::create_actions()
+{
+    for (const KeyCommandRow& row : key_command_table()) {
+        auto* action = new QAction(QString::fromUtf8(row.text), this);
+        action->setShortcuts(key_sequences(row));
+        const KeyCommand command = row.command;
+        connect(action, &QAction::triggered, this, [this, command] { run_key_command(command); });
+        addAction(action);
+    }
+    for (HtmlView* view : WB)
+        connect(view, &HtmlView::zoom_requested, this, [this](int steps) { set_zoom(zoom_step(zoom_, steps)); });
+}
+
+void Form1::run_key_command(KeyCommand command)
+{
+    const bool bible = bible_mode();
+    const auto click = [this](Command button) { but_Click(button_number(button)); };
+    switch (command) {
+    case KeyCommand::previous:
+        click(bible ? Command::previous_chapter : Command::previous_day);
+        break;
+    case KeyCommand::next:
+        click(bible ? Command::next_chapter : Command::next_day);
+        break;
+    case KeyCommand::today:
+        if (bible)
+            bible_activate(false);
+        click(Command::today);
+        break;
+    case KeyCommand::find:
+        click(bible ? Command::bible_search_panel : Command::book_search_panel);
+        inpvolltext->setFocus();
+        inpvolltext->selectAll();
+        break;
+    case KeyCommand::back:
+        // Only the search panel has a page to go back to.
+        if (WB[0]->isHidden() && WB[1]->isHidden()) {
+            WB[bible ? 1 : 0]->show();
+            WB[bible ? 1 : 0]->setFocus();
+            refresh_title();
+        }
+        break;
+    case KeyCommand::help:
+        click(bible ? Command::bible_help : Command::help);
+        break;
+    case KeyCommand::bible:
+        click(bible ? Command::close_bible : Command::open_bible);
+        break;
+    case KeyCommand::quit:
+        close();
+        break;
+    case KeyCommand::zoom_in:
+        set_zoom(zoom_step(zoom_, 1));
+        break;
+    case KeyCommand::zoom_out:
+        set_zoom(zoom_step(zoom_, -1));
+        break;
+    case KeyCommand::zoom_reset:
+        set_zoom(100);
+        break;
+    case KeyCommand::copy:
+        copy_selection();
+        break;
+    case KeyCommand::print:
+        print_page();
+        break;
+    case KeyCommand::save_pdf:
+        ask_pdf();
+        break;
+    }
+}
+
+void Form1::set_zoom(int percent)
+{
+    zoom_ = percent;
+    present_pages();
+}
+
+bool Form1::dark_desktop() const
+{
+    // A desktop is dark when its windows are darker than their text.
+    const QPalette palette = QApplication::palette();
+    return palette.color(QPalette::Window).lightness() < palette.color(QPalette::WindowText).lightness();
+}
+
+void Form1::present_pages()
+{
+    const bool dark = dark_desktop();
+    for (HtmlView* view : WB)
+        view->set_presentation(zoom_, dark);
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // The views exist once the controls are made; the palette changes before too.
+    const bool palette = event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange;
+    if (palette && WB[1])
+        present_pages();
+}

@@ -1,0 +1,173 @@
+// What a reader does with a page besides reading it: the window's title
+// names it, a copy carries its source, a verse is copied from the context
+// menu, and the page is printed or saved as PDF.
+
+#include "form1.h"
+
+#include "day_reference.h"
+#include "html_view.h"
+#include "verse_reference.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace {
+
+const QString program_title = QStringLiteral("Selunar 2024");
+
+// Prints `page` as written by its builder: at 100 % and in its own colours,
+// whatever the window's zoom and colour set are.
+void print_page_text(const QString& page, QPrinter& printer)
+{
+    QTextDocument document;
+    document.setHtml(page);
+    document.print(&printer);
+}
+
+// The verse anchors of a chapter page with their positions.
+std::vector<VerseMark> verse_marks(const HtmlView& view)
+{
+    std::vector<VerseMark> marks;
+    for (const auto& [at, name] : view.anchors())
+        if (const std::optional<int> number = verse_of_anchor(name))
+            marks.push_back({at, *number});
+    return marks;
+}
+
+} // namespace
+
+HtmlView* Form1::visible_view() const
+{
+    for (HtmlView* view : WB)
+        if (!view->isHidden())
+            return view;
+    return nullptr;
+}
+
+void Form1::refresh_title()
+{
+    const HtmlView* view = visible_view();
+    const QString page = view ? shown_[view == WB[1] ? 1 : 0].title : SL->text();
+    setWindowTitle(page.isEmpty() ? program_title : program_title + QStringLiteral(" – ") + page);
+}
+
+std::optional<Form1::VerseRange> Form1::verse_range(int view, int verse, int position) const
+{
+    if (shown_[view].kind != ShownPage::Kind::chapter)
+        return std::nullopt;
+    const std::vector<VerseMark> marks = verse_marks(*WB[view]);
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        const bool next_begins_later = i + 1 == marks.size() || marks[i + 1].position > position;
+        const bool wanted = verse > 0 ? marks[i].verse == verse : marks[i].position <= position && next_begins_later;
+        if (!wanted)
+            continue;
+        // A verse ends where the next begins, or with its paragraph.
+        const QTextBlock block = WB[view]->document()->findBlock(marks[i].position);
+        int end = block.position() + block.length() - 1;
+        if (i + 1 < marks.size())
+            end = std::min(end, marks[i + 1].position);
+        return VerseRange{marks[i].verse, marks[i].position, end};
+    }
+    return std::nullopt;
+}
+
+QString Form1::reference_of(int view, int start, int end) const
+{
+    const ShownPage& shown = shown_[view];
+    if (shown.kind == ShownPage::Kind::day)
+        return day_reference(shown.day);
+    if (shown.kind != ShownPage::Kind::chapter)
+        return {};
+    const std::vector<VerseMark> marks = verse_marks(*WB[view]);
+    const BuchRow* row = find_buch(state_.lists.buecher, shown.book);
+    const QString name = row ? row->buch.toString() : QString();
+    const std::optional<VerseSpan> span = covered_verses(marks, start, end);
+    return span ? bible_reference(name, shown.chap, span->first, span->last) : bible_reference(name, shown.chap, 0, 0);
+}
+
+void Form1::add_menu_entries(int view, QMenu& menu, int position)
+{
+    const std::optional<VerseRange> range = verse_range(view, 0, position);
+    if (!range)
+        return;
+    QAction* action = menu.addAction(QStringLiteral("Vers kopieren"));
+    connect(action, &QAction::triggered, this, [this, view, range] { WB[view]->copy_range(range->start, range->end); });
+}
+
+bool Form1::copy_verse(int view, int verse)
+{
+    const std::optional<VerseRange> range = verse_range(view, verse);
+    if (!range)
+        return false;
+    WB[view]->copy_range(range->start, range->end);
+    return true;
+}
+
+void Form1::copy_selection()
+{
+    // The view with the focus copies its selection; else the visible one.
+    auto* view = qobject_cast<HtmlView*>(QApplication::focusWidget());
+    if (!view)
+        view = visible_view();
+    if (view && view->textCursor().hasSelection())
+        view->copy();
+}
+
+void Form1::print_page()
+{
+    const HtmlView* view = visible_view();
+    if (!view)
+        return;
+    QPrinter printer;
+    printer.setDocName(windowTitle());
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        print_page_text(view->built_page(), printer);
+}
+
+bool Form1::save_pdf(const QString& path)
+{
+    const HtmlView* view = visible_view();
+    if (!view)
+        return false;
+    // The printer reports no failure to write; a file that cannot be
+    // created is found out first.
+    QFile probe(path);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    probe.close();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setDocName(windowTitle());
+    print_page_text(view->built_page(), printer);
+    return QFileInfo(path).size() > 0;
+}
+
+void Form1::ask_pdf()
+{
+    const HtmlView* view = visible_view();
+    if (!view)
+        return;
+    const int index = view == WB[1] ? 1 : 0;
+    const QString name = shown_[index].title.isEmpty() ? program_title : shown_[index].title;
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Als PDF speichern"),
+                                                QDir::home().filePath(name + QStringLiteral(".pdf")),
+                                                QStringLiteral("PDF-Dateien (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    if (!save_pdf(path))
+        show_message(QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(path)));
+}

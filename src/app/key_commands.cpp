@@ -1,0 +1,43 @@
+#include "key_commands.h"
+
+#include <array>
+
+namespace {
+
+using K = KeyCommand;
+using Q = QKeySequence;
+
+const std::array<KeyCommandRow, 14> table{{
+    {K::previous, Q::Back, "Ctrl+PgUp", "Zurück"},
+    {K::next, Q::Forward, "Ctrl+PgDown", "Weiter"},
+    {K::today, Q::UnknownKey, "Alt+Home", "Heute"},
+    {K::find, Q::Find, "", "Suchen"},
+    {K::back, Q::Cancel, "", "Zurück zur Seite"},
+    {K::help, Q::HelpContents, "", "Hilfe"},
+    {K::bible, Q::UnknownKey, "Ctrl+B", "Bibel ein/aus"},
+    {K::quit, Q::Quit, "Ctrl+Q", "Beenden"},
+    {K::zoom_in, Q::ZoomIn, "Ctrl++; Ctrl+=", "Vergrößern"},
+    {K::zoom_out, Q::ZoomOut, "Ctrl+-", "Verkleinern"},
+    {K::zoom_reset, Q::UnknownKey, "Ctrl+0", "Originalgröße"},
+    {K::copy, Q::Copy, "", "Kopieren"},
+    {K::print, Q::Print, "", "Drucken"},
+    {K::save_pdf, Q::UnknownKey, "Ctrl+Shift+S", "Als PDF speichern"},
+}};
+
+} // namespace
+
+std::span<const KeyCommandRow> key_command_table()
+{
+    return table;
+}
+
+QList<QKeySequence> key_sequences(const KeyCommandRow& row)
+{
+    QList<QKeySequence> sequences;
+    if (row.standard != QKeySequence::UnknownKey)
+        sequences = QKeySequence::keyBindings(row.standard);
+    for (const QKeySequence& sequence : QKeySequence::listFromString(QString::fromUtf8(row.keys), QKeySequence::PortableText))
+        if (!sequence.isEmpty() && !sequences.contains(sequence))
+            sequences.append(sequence);
+    return sequences;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The window's keyboard commands in one table: the keys of each (a standard
+// key where the desktop has one, and the usual others) and the name of its
+// action. Most of them run a button's command, the one of the current mode;
+// a new keyboard command is one row and one handler.
+
+#include <QKeySequence>
+#include <QList>
+
+#include <span>
+
+enum class KeyCommand {
+    previous,    // the previous day, in the Bible the previous chapter
+    next,        // the next day or chapter
+    today,
+    find,        // the full-text search of the current mode, cursor in its field
+    back,        // from the search panel back to the page
+    help,
+    bible,       // Bible mode on and off
+    quit,
+    zoom_in,
+    zoom_out,
+    zoom_reset,
+    copy,        // the selection with its source
+    print,
+    save_pdf,
+};
+
+struct KeyCommandRow {
+    KeyCommand command;
+    QKeySequence::StandardKey standard;  // QKeySequence::UnknownKey when none
+    const char* keys;                    // further sequences, portable text, "; " between them
+    const char* text;                    // the action's name, UTF-8
+};
+
+std::span<const KeyCommandRow> key_command_table();
+
+// Every sequence of `row`: its standard keys, then its further ones, each once.
+QList<QKeySequence> key_sequences(const KeyCommandRow& row);
