@@ -115,6 +115,7 @@ private:
     void create_controls();
     void create_day_row();
     void create_bible_row();
+    void colour_strip();
     void create_search_panel();
     void create_buttons(ButtonGroup group, QWidget* container);
     HtmlView* create_view(int index);

@@ -4,6 +4,7 @@
 
 #include "form1.h"
 
+#include "dark_page.h"
 #include "html_view.h"
 #include "picture_button.h"
 #include "pictures.h"
@@ -22,7 +23,6 @@
 
 namespace {
 
-const QColor strip_colour(217, 217, 225);
 
 QFont verdana(qreal points, bool bold)
 {
@@ -77,7 +77,7 @@ void Form1::create_controls()
     layout_.headline1 = {0, 3600, 7000, 480};
     layout_.WB1 = {600, 4740, 9615, 5415};
 
-    bg = new RectangleShape(strip_colour, palette().color(QPalette::WindowText), this);
+    bg = new RectangleShape(Qt::transparent, Qt::transparent, this);
     bg->setObjectName(QStringLiteral("bg"));
 
     sframe = borderless_frame(QStringLiteral("sframe"), this);
@@ -93,11 +93,10 @@ void Form1::create_controls()
 
     WB[0] = create_view(0);
     headline[0] = borderless_frame(QStringLiteral("headline0"), this);
-    set_background(headline[0], strip_colour);
     create_day_row();
     headline[1] = borderless_frame(QStringLiteral("headline1"), this);
-    set_background(headline[1], strip_colour);
     create_bible_row();
+    colour_strip();
     WB[1] = create_view(1);
 
     Command3 = new QPushButton(QStringLiteral("Test Bibelstellen"), this);
@@ -108,6 +107,16 @@ void Form1::create_controls()
 
     create_actions();
     apply_layout();
+}
+
+void Form1::colour_strip()
+{
+    // The strip's grey, or its dark counterpart on a dark desktop.
+    const QColor light(217, 217, 225);
+    const QColor strip = dark_desktop() ? dark_colour(light) : light;
+    for (QFrame* row : headline)
+        set_background(row, strip);
+    bg->set_colours(strip, palette().color(QPalette::WindowText));
 }
 
 void Form1::create_day_row()

@@ -109,6 +109,8 @@ void Form1::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     // The views exist once the controls are made; the palette changes before too.
     const bool palette = event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange;
-    if (palette && WB[1])
+    if (palette && WB[1]) {
+        colour_strip();
         present_pages();
+    }
 }

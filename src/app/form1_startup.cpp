@@ -42,5 +42,6 @@ void Form1::Form_Activate()
     if (restore_bible_mode_)
         bible_activate(true);
     // The keys move, scroll and copy in the page the reader sees first.
-    visible_view()->setFocus();
+    if (HtmlView* view = visible_view())
+        view->setFocus();
 }

@@ -18,3 +18,10 @@ void RectangleShape::paintEvent(QPaintEvent*)
     painter.setPen(border_);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
+
+void RectangleShape::set_colours(QColor fill, QColor border)
+{
+    fill_ = fill;
+    border_ = border;
+    update();
+}

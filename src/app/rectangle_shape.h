@@ -9,6 +9,7 @@ class RectangleShape : public QWidget {
 
 public:
     RectangleShape(QColor fill, QColor border, QWidget* parent = nullptr);
+    void set_colours(QColor fill, QColor border);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -109,6 +109,10 @@ QString ScriptSession::press_keys(const QString& keys)
 {
     // Key events sent to a control go through the window's shortcuts first,
     // as the keyboard's own do.
+    // Keys go to the active window; without a window manager (under Xvfb)
+    // nobody else makes it active.
+    if (!form_.isActiveWindow())
+        QApplication::setActiveWindow(&form_);
     const QKeySequence sequence = QKeySequence::fromString(keys, QKeySequence::PortableText);
     for (int i = 0; i < sequence.count(); ++i) {
         const QKeyCombination combination = sequence[i];
