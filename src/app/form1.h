@@ -177,6 +177,8 @@ private:
     void present_pages();
 
     // Reading: titles, copies, print (form1_reading.cpp)
+    // A view was shown or hidden: the title follows, and so does the panel.
+    void views_changed();
     void refresh_title();
     QString reference_of(int view, int start, int end) const;
     void add_menu_entries(int view, QMenu& menu, int position);

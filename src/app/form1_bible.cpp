@@ -25,7 +25,6 @@ void Form1::bible_activate(bool show)
         WB[0]->setVisible(state_.wb0visible);
         WB[1]->hide();
     }
-    refresh_title();
 }
 
 bool Form1::bible_mode() const

@@ -43,7 +43,6 @@ void Form1::run_command(Command command)
         WB[0]->hide();
         WB[1]->hide();
         showsuche(command == Command::book_search_panel ? 1 : 2);
-        refresh_title();
         break;
     case Command::imprint:
         show_page(0, state_.tpl_impressum, ShownPage::named(QStringLiteral("Impressum")));
@@ -134,6 +133,9 @@ void Form1::inpvolltext_KeyPress(int KeyAscii)
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
+    const bool view = watched == WB[0] || watched == WB[1];
+    if (view && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        views_changed();
     if (event->type() != QEvent::KeyPress || (watched != inpdatum && watched != inpvolltext))
         return QWidget::eventFilter(watched, event);
 

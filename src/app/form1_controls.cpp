@@ -244,6 +244,7 @@ HtmlView* Form1::create_view(int index)
     view->setObjectName(QStringLiteral("WB%1").arg(index));
     connect(view, &HtmlView::navigate_complete, this,
             [this, index](const QString& address) { WB_NavigateComplete2(index, address); });
+    view->installEventFilter(this);
     view->set_reference([this, index](int start, int end) { return reference_of(index, start, end); });
     view->set_menu_entries([this, index](QMenu& menu, int position) { add_menu_entries(index, menu, position); });
     return view;

@@ -51,7 +51,6 @@ void Form1::run_key_command(KeyCommand command)
         if (WB[0]->isHidden() && WB[1]->isHidden()) {
             WB[bible ? 1 : 0]->show();
             WB[bible ? 1 : 0]->setFocus();
-            refresh_title();
         }
         break;
     case KeyCommand::help:

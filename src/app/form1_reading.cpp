@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QPrintDialog>
@@ -52,6 +53,16 @@ HtmlView* Form1::visible_view() const
         if (!view->isHidden())
             return view;
     return nullptr;
+}
+
+void Form1::views_changed()
+{
+    // The search panel's fields take no keys while a page covers them.
+    const bool covered = !WB[0]->isHidden() || !WB[1]->isHidden();
+    if (covered && sframe->isAncestorOf(QApplication::focusWidget()))
+        visible_view()->setFocus();
+    sframe->setEnabled(!covered);
+    refresh_title();
 }
 
 void Form1::refresh_title()

@@ -38,7 +38,6 @@ void Form1::Form_Activate()
         bible_navigate(state_.actbcv, false, true);
     });
     WB[1]->hide();
-    refresh_title();
     if (restore_bible_mode_)
         bible_activate(true);
     // The keys move, scroll and copy in the page the reader sees first.

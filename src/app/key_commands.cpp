@@ -8,8 +8,10 @@ using K = KeyCommand;
 using Q = QKeySequence;
 
 const std::array<KeyCommandRow, 14> table{{
-    {K::previous, Q::Back, "Ctrl+PgUp", "Zurück"},
-    {K::next, Q::Forward, "Ctrl+PgDown", "Weiter"},
+    // Not the standard Back and Forward: on some desktops they include
+    // Backspace, which would turn the day in the middle of reading.
+    {K::previous, Q::UnknownKey, "Alt+Left; Ctrl+PgUp", "Zurück"},
+    {K::next, Q::UnknownKey, "Alt+Right; Ctrl+PgDown", "Weiter"},
     {K::today, Q::UnknownKey, "Alt+Home", "Heute"},
     {K::find, Q::Find, "", "Suchen"},
     {K::back, Q::Cancel, "", "Zurück zur Seite"},
