@@ -1,5 +1,6 @@
 // Process start to the first day page written: the program runs a scripted
-// session with one dump on the demo data. Also reports the processor time a
+// session with one dump on the demo data; with argument 1 it also reads a
+// kept place (zoom 150 %, the Bible mode at Psalm 119) from a settings file. Also reports the processor time a
 // run takes (user and system, which a busy machine does not inflate) and the
 // session's peak memory (resident set size).
 
@@ -27,6 +28,15 @@ void BM_StartToFirstDayPage(benchmark::State& bench)
     file.open(QIODevice::WriteOnly);
     file.write("dump start.json\n");
     file.close();
+    QStringList arguments{QStringLiteral("--today"), QStringLiteral("2024-03-05"), QStringLiteral("--script"), script};
+    if (bench.range(0) == 1) {
+        const QString kept = folder.filePath(QStringLiteral("kept.ini"));
+        QFile settings(kept);
+        settings.open(QIODevice::WriteOnly);
+        settings.write("[view]\nzoom=150\n[bible]\nposition=19_119_0\nmode=true\n");
+        settings.close();
+        arguments << QStringLiteral("--settings") << kept;
+    }
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -37,8 +47,7 @@ void BM_StartToFirstDayPage(benchmark::State& bench)
         QProcess program;
         program.setProcessEnvironment(environment);
         program.setWorkingDirectory(folder.path());
-        program.start(QStringLiteral(SELUNAR_PROGRAM),
-                      {QStringLiteral("--today"), QStringLiteral("2024-03-05"), QStringLiteral("--script"), script});
+        program.start(QStringLiteral(SELUNAR_PROGRAM), arguments);
         if (!program.waitForFinished() || program.exitCode() != 0) {
             bench.SkipWithError("the session failed");
             break;
@@ -50,6 +59,6 @@ void BM_StartToFirstDayPage(benchmark::State& bench)
         benchmark::Counter(1000 * (processor_seconds(after) - processor_seconds(before)) / bench.iterations());
     bench.counters["peak_rss_MB"] = static_cast<double>(after.ru_maxrss) / 1024;
 }
-BENCHMARK(BM_StartToFirstDayPage)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(BM_StartToFirstDayPage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
 } // namespace
