@@ -8,7 +8,8 @@ QString clean_selection_text(const QString& selected)
     text.remove(QChar(0xFFFC));
     text.replace(QChar(0x00A0), u' ');
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    for (const QChar separator : {QChar(0x2029), QChar(0x2028), QChar(u'\r')})
+    // A table or frame begins (U+FDD0) and ends (U+FDD1) on a line of its own.
+    for (const QChar separator : {QChar(0x2029), QChar(0x2028), QChar(u'\r'), QChar(0xFDD0), QChar(0xFDD1)})
         text.replace(separator, u'\n');
 
     QStringList lines;

@@ -9,6 +9,7 @@ TEST(CopyText, SelectionMadePlainAndFollowedByItsSource)
          u"Dienstag, 5. März\n\nDer Herr ist\nmein Hirte."_qs},
         {u"\u2029 \n\uFFFC\u2029"_qs, QString()},
         {u"a\r\rb"_qs, u"a\n\nb"_qs},
+        {u"\uFDD0Datum\n\uFDD0\uFDD1\uFDD0Vers \uFDD1Text"_qs, u"Datum\n\nVers\nText"_qs},
     };
     for (const auto& [selected, expected] : cases)
         EXPECT_EQ(clean_selection_text(selected).toStdString(), expected.toStdString());
