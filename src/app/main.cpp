@@ -77,6 +77,8 @@ int main(int argc, char* argv[])
     if (options.script && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Ties the window to its menu entry and icon on Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.selunar.Reader"));
 
     std::optional<ParsedScript> script;
     if (options.script) {

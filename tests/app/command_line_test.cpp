@@ -27,7 +27,7 @@ TEST(CommandLine, OptionsAndErrors)
     const std::pair<QStringList, const char*> bad[] = {
         {{"--today", "5.3.2024"}, "--today erwartet ein Datum JJJJ-MM-TT, nicht „5.3.2024“."},
         {{"--today", "2024-02-30"}, "--today erwartet ein Datum JJJJ-MM-TT, nicht „2024-02-30“."},
-        {{"--script"}, "Nach „script“ fehlt ein Wert."},
+        {{"--script"}, "Nach „--script“ fehlt ein Wert."},
         {{"--verbose"}, "Unbekannte Option „verbose“."},
         {{"file.script"}, "Unerwartetes Argument „file.script“."},
     };

@@ -26,7 +26,7 @@ run() {
 }
 
 [ "$(run --version)" = "selunar $version" ] || fail "--version printed \"$(run --version)\""
-run --help | grep -q -- '--data-dir <Ordner>' || fail "--help: no usage"
+run --help >"$work/help" && grep -q -- '--data-dir <Ordner>' "$work/help" || fail "--help: no usage"
 code=0; run --bogus 2>"$work/err" || code=$?
 [ $code -eq 2 ] && grep -q 'Unbekannte Option' "$work/err" || fail "unknown option: exit $code, $(cat "$work/err")"
 
