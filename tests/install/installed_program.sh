@@ -21,8 +21,8 @@ done
 # A bare user: no display, an empty home, no data of the machine's own.
 mkdir -p "$work/home"
 run() {
-  env -i PATH=/usr/bin:/bin HOME="$work/home" XDG_DATA_DIRS="$work/none" XDG_RUNTIME_DIR="$work" \
-    "$prefix/bin/selunar" "$@"
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_DATA_HOME HOME="$work/home" \
+    XDG_DATA_DIRS="$work/none" XDG_RUNTIME_DIR="$work" "$prefix/bin/selunar" "$@"
 }
 
 [ "$(run --version)" = "selunar $version" ] || fail "--version printed \"$(run --version)\""
