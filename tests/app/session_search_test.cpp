@@ -130,7 +130,7 @@ TEST(BibleSearch, FullTextInTheBibleThenBackToTheBook)
 
     const Dump found = session.dump(u"full_text.json"_qs);
     EXPECT_EQ(found.queries_since(panel),
-              QStringList{u"select top 100 * from texte where (Bible_text like '*God*') order by book,chapter,verse"_qs});
+              QStringList{u"select top 100 * from texte where (Bible_text like '*Gott*') order by book,chapter,verse"_qs});
     EXPECT_TRUE(found.shows("WB1") && !found.shows("WB0"));
     EXPECT_EQ(found.text("suchworte"), QString());
     EXPECT_EQ(found.page("WB1").count(u"BIBLE|"_qs), 101);  // 100 verses and the closing row's link
@@ -143,6 +143,11 @@ TEST(BibleSearch, FullTextInTheBibleThenBackToTheBook)
     EXPECT_TRUE(followed.page("WB1").contains(u"1. Mose 1"_qs));
     EXPECT_TRUE(followed.shows("headline1"));
     expect_panel(session.dump(u"book_panel.json"_qs), true);
+
+    // A word of fewer than 100 verses lists them all: "Hirte" finds Psalm 23,1.
+    const QString shepherd = session.dump(u"shepherd.json"_qs).page("WB1");
+    EXPECT_EQ(shepherd.count(u"BIBLE|"_qs), 79);
+    EXPECT_TRUE(shepherd.contains(u"BIBLE|19_23_1|"_qs));
 }
 
 } // namespace

@@ -70,10 +70,10 @@ TEST_F(DemoPages, DevotionalFullTextList)
 
 TEST_F(DemoPages, BibleFullTextList)
 {
-    const QString c = parsesql(u"Bible_text"_qs, u"Methuselah"_qs, state.suchworte);
+    const QString c = parsesql(u"Bible_text"_qs, u"Maulbeerfeigenbaum"_qs, state.suchworte);
     const QString sql = u"select top 100 * from texte where "_qs + c + u" order by book,chapter,verse"_qs;
     EXPECT_EQ(dispbibelliste(*state.bibeldb, sql, state.tplbibelliste, state.buecher, state.suchworte),
-              expected("bibel_methuselah.htm"));
+              expected("bibel_maulbeerfeigenbaum.htm"));
     EXPECT_TRUE(state.suchworte.isEmpty());
 }
 

@@ -135,3 +135,42 @@ TEST_F(Startup, EachMissingOrUnusableFileIsNamedWithWhatIsWrong)
         ASSERT_TRUE(QFile::rename(path + u".sound"_qs, path));
     }
 }
+
+TEST_F(Startup, EachFailureHasAKindForTheUsersMessage)
+{
+    const auto removed = [](const QString& path) { return QFile::remove(path); };
+    const auto folder = [](const QString& path) { return QFile::remove(path) && QDir().mkdir(path); };
+    const auto text = [](const QString& path) { return write_file(path, "Dies ist keine Datenbank."); };
+    // The header stays sound; the pages behind it are noise.
+    const auto garbled = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadWrite) && file.size() > 4096 && file.seek(4096)
+            && file.write(QByteArray(file.size() - 4096, 'Z')) > 0;
+    };
+    const auto sqlite = [](QStringList statements) {
+        return [statements](const QString& path) { return QFile::remove(path) && write_sqlite_file(path, statements); };
+    };
+    const std::tuple<QString, std::function<bool(const QString&)>, FileFailure> cases[] = {
+        {u"qov.mdb"_qs, removed, FileFailure::missing},
+        {u"qov.mdb"_qs, text, FileFailure::not_a_database},
+        {u"qov.mdb"_qs, garbled, FileFailure::damaged},
+        {u"qov.mdb"_qs, sqlite(qov_schema), FileFailure::incomplete},
+        {u"elberfelderbibel.mdb"_qs, sqlite({u"CREATE TABLE andere (x INTEGER)"_qs}), FileFailure::incomplete},
+        {u"qovfiles/hilfe.htm"_qs, folder, FileFailure::folder},
+    };
+    for (const auto& [file, damage, failure] : cases) {
+        const QString path = apppath + file;
+        ASSERT_TRUE(QFile::copy(path, path + u".sound"_qs));
+        ASSERT_TRUE(damage(path));
+        FormState state;
+        try {
+            load_form_resources(state, apppath);
+            ADD_FAILURE() << file.toStdString() << " started";
+        } catch (const StartupError& e) {
+            EXPECT_EQ(e.failure(), failure) << e.what();
+            EXPECT_EQ(german_message(e), QDir::toNativeSeparators(path) + u": "_qs + german_cause(failure));
+        }
+        ASSERT_TRUE(QFile::remove(path) || QDir().rmdir(path) || !QFile::exists(path));
+        ASSERT_TRUE(QFile::rename(path + u".sound"_qs, path));
+    }
+}

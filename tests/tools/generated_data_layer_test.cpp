@@ -54,9 +54,9 @@ TEST(GeneratedDataThroughLayer, TheBibleOpensWithThePasswordAndSeeksByChapter)
     for (; !texte->Eof() && texte->Fields("chapter").toInt() == 3; texte->MoveNext())
         ++verses;
     EXPECT_EQ(verses, 36);
-    const QString found = "select top 100 * from texte where (Bible_text like '*God*') order by book,chapter,verse";
+    const QString found = "select top 100 * from texte where (Bible_text like '*Gott*') order by book,chapter,verse";
     EXPECT_EQ(db->OpenRecordset(found)->Fields("Bible_Text").toString(),
-              "In the beginning, God created the heavens and the earth.");
+              "Im Anfang schuf Gott die Himmel und die Erde.");
     EXPECT_EQ(count_rows(*db, found), 100);
 }
 

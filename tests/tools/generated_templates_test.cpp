@@ -120,7 +120,7 @@ TEST(GeneratedTemplates, HelpAndImprintAreShownUnfilled)
     for (const char* tip : {"vorheriger Tag", "nächstes Kapitel", "Volltext", "Bibelstelle"})
         EXPECT_TRUE(help.contains(QString::fromUtf8(tip))) << tip;
     const QString imprint = read_template("impressum.htm");
-    EXPECT_TRUE(imprint.contains("Selunar 2024") && imprint.contains("World English Bible"));
+    EXPECT_TRUE(imprint.contains("Selunar 2024") && imprint.contains("Elberfelder Bibel von 1905"));
     // A word between two "#"; colours such as #fbf8f1 are none.
     static const QRegularExpression placeholder("#[A-Za-z]+#");
     EXPECT_FALSE(help.contains(placeholder) || imprint.contains(placeholder));

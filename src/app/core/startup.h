@@ -1,22 +1,30 @@
 #pragma once
 
+#include "file_failure.h"
 #include "form_state.h"
 
 #include <QString>
 
 #include <stdexcept>
 
-// Start-up could not finish: what() names the file and what went wrong.
+// Start-up could not finish: what() names the file and what went wrong, for
+// the record; failure() is the kind, for the user's message.
 class StartupError : public std::runtime_error {
 public:
-    StartupError(const QString& file, const QString& cause);
+    StartupError(const QString& file, const QString& cause, FileFailure failure);
     const QString& file() const { return file_; }
     const QString& cause() const { return cause_; }
+    FileFailure failure() const { return failure_; }
 
 private:
     QString file_;
     QString cause_;
+    FileFailure failure_;
 };
+
+// The failure in the user's words: the file and its German cause
+// (".../qov.mdb: die Datei fehlt").
+QString german_message(const StartupError& error);
 
 // Prepares everything the window needs before it is shown, in this order:
 // suchmode 1; opens `apppath` + "qov.mdb" with the table cursor "QOV" and
