@@ -24,6 +24,7 @@ struct CommandLineResult {
     QString usage;  // the German usage text with every option
 };
 
-// Reads `arguments`, the program name first. The texts are German when a
-// QCoreApplication exists (Qt's own parser texts go through its translators).
+// Reads `arguments`, the program name first. Qt's own texts in the usage
+// and the errors (headings, unknown options, missing values) are German
+// when the application has Qt's German translation installed.
 CommandLineResult parse_command_line(const QStringList& arguments);

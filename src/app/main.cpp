@@ -10,6 +10,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -25,6 +28,10 @@ void print_error(const QString& text)
 CommandLineResult read_command_line(int argc, char* argv[])
 {
     QCoreApplication reader(argc, argv);
+    QTranslator qt_german;
+    if (qt_german.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt_german);
     return parse_command_line(QCoreApplication::arguments());
 }
 
