@@ -7,6 +7,7 @@
 #include "database.h"
 #include "fuzz_input.h"
 #include "query_parsing.h"
+#include "search_queries.h"
 #include "sql_dialect.h"
 
 #include <QDir>
@@ -79,9 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString statement = next_text(input, 256);
     const QString q = rest_text(input);
 
-    QString suchworte = QStringLiteral("OLD;");
     const QString field = bible ? QStringLiteral("Bible_text") : QStringLiteral("thema");
-    const QString condition = parsesql(field, q, suchworte);
+    const auto [condition, suchworte] = parsesql(field, q);
     const int terms = count_terms(condition);
     FUZZ_CHECK(condition.isEmpty() == suchworte.isEmpty());
     FUZZ_CHECK(int(suchworte.count(u';')) == terms);
@@ -90,14 +90,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     if (!condition.isEmpty()) {
         if (bible) {
-            run_query(QStringLiteral("select top 100 * from texte where ") + condition
-                      + QStringLiteral(" order by book,chapter,verse"));
+            run_query(bible_full_text_query(condition).sql);
         } else {
-            QString second_words;
-            const QString second = parsesql(QStringLiteral("text"), q, second_words);
-            FUZZ_CHECK(second_words == suchworte);
-            run_query(QStringLiteral("select top 100 * from vw1qov where ") + condition + QStringLiteral(" or ")
-                      + second + QStringLiteral(" order by book1,chapter1,verse1"));
+            const SearchCondition second = parsesql(QStringLiteral("text"), q);
+            FUZZ_CHECK(second.suchworte == suchworte);
+            run_query(book_full_text_query(condition, second.condition).sql);
         }
     }
 

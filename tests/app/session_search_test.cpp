@@ -97,6 +97,15 @@ TEST(BookSearch, ListSearchesRunTheirQueriesAndKeepTheWords)
     EXPECT_EQ(again.list("inpautor", "index").toInt(), 0);
 }
 
+TEST(BookSearch, TheWordsMarkOnlyTheFirstDayOpenedAfterwards)
+{
+    const Session& session = run_session_file(u"search_book.script"_qs);
+    const Dump marked = session.dump(u"marked_day.json"_qs);
+    EXPECT_TRUE(marked.page("WB0").contains(u"<b>Gott</b>"_qs));
+    EXPECT_EQ(marked.text("suchworte"), QString());
+    EXPECT_FALSE(session.dump(u"unmarked_day.json"_qs).page("WB0").contains(u"<b>Gott</b>"_qs));
+}
+
 TEST(DateSearch, EnterGoesToTheTypedDateAndReportsBadOnes)
 {
     const Session& session = run_session_file(u"search_date.script"_qs, u"2024-06-10"_qs);

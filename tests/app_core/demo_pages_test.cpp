@@ -6,6 +6,7 @@
 #include "day_page.h"
 #include "query_parsing.h"
 #include "result_list.h"
+#include "search_queries.h"
 #include "startup.h"
 
 #include <QFile>
@@ -19,7 +20,7 @@ protected:
     {
         if (!QFile::exists(apppath + u"qov.mdb"_qs))
             GTEST_SKIP() << "no demo data in " << apppath.toStdString();
-        load_form_resources(state, apppath);
+        state = load_form_resources(apppath);
     }
 
     QString expected(const char* name) const
@@ -31,7 +32,7 @@ protected:
 
     QString day(QDate date)
     {
-        return loadday(date, *state.rsQov, *state.db, state.tplday, state.tplbibelst, state.bereiche,
+        return loadday(date, *state.rsQov, *state.db, state.tplday, state.tplbibelst, state.lists.bereiche,
                        state.suchworte);
     }
 
@@ -54,27 +55,25 @@ TEST_F(DemoPages, HolidayWithSearchWordsInTopicAndText)
 
 TEST_F(DemoPages, PsalmWithHighlightedVerses)
 {
-    EXPECT_EQ(renderchap(19, 23, *state.rsTexte, state.tplbibel, state.tplvers, state.buecher, u"19_23_1-3"_qs),
+    EXPECT_EQ(renderchap(19, 23, *state.rsTexte, state.tplbibel, state.tplvers, state.lists.buecher, u"19_23_1-3"_qs),
               expected("psalm_23.htm"));
 }
 
 TEST_F(DemoPages, DevotionalFullTextList)
 {
-    const QString c1 = parsesql(u"thema"_qs, u"Leuchtturm"_qs, state.suchworte);
-    const QString c2 = parsesql(u"text"_qs, u"Leuchtturm"_qs, state.suchworte);
-    const QString sql = u"select top 100 * from vw1qov where "_qs + c1 + u" or "_qs + c2
-                      + u" order by book1,chapter1,verse1"_qs;
-    EXPECT_EQ(displiste(*state.db, sql, 100, state.tplliste, state.bereiche, state.suchworte),
+    const SearchCondition thema = parsesql(u"thema"_qs, u"Leuchtturm"_qs);
+    const SearchQuery query = book_full_text_query(thema.condition, parsesql(u"text"_qs, u"Leuchtturm"_qs).condition);
+    EXPECT_EQ(displiste(*state.db, query.sql, query.cap, state.tplliste, state.lists.bereiche, thema.suchworte),
               expected("liste_leuchtturm.htm"));
 }
 
 TEST_F(DemoPages, BibleFullTextList)
 {
-    const QString c = parsesql(u"Bible_text"_qs, u"Maulbeerfeigenbaum"_qs, state.suchworte);
-    const QString sql = u"select top 100 * from texte where "_qs + c + u" order by book,chapter,verse"_qs;
-    EXPECT_EQ(dispbibelliste(*state.bibeldb, sql, state.tplbibelliste, state.buecher, state.suchworte),
+    const SearchCondition verse = parsesql(u"Bible_text"_qs, u"Maulbeerfeigenbaum"_qs);
+    const SearchQuery query = bible_full_text_query(verse.condition);
+    EXPECT_EQ(dispbibelliste(*state.bibeldb, query.sql, query.cap, state.tplbibelliste, state.lists.buecher,
+                             verse.suchworte),
               expected("bibel_maulbeerfeigenbaum.htm"));
-    EXPECT_TRUE(state.suchworte.isEmpty());
 }
 
 TEST_F(DemoPages, LookupListsHaveNoProblems)

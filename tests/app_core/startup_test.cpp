@@ -42,9 +42,8 @@ protected:
     // What start-up reports for the folder as it is now; empty when it starts.
     QString failure() const
     {
-        FormState state;
         try {
-            load_form_resources(state, apppath);
+            load_form_resources(apppath);
         } catch (const StartupError& e) {
             return QString::fromStdString(e.what());
         }
@@ -67,12 +66,7 @@ protected:
 
 TEST_F(Startup, PreparesTheWholeStateAndTheCursorsForThePages)
 {
-    FormState state;
-    state.actbcv = u"9_9_9"_qs;
-    state.hilitebcv = u"1_1_1"_qs;
-    state.navbusy = true;
-    state.suchmode = 2;
-    load_form_resources(state, dir.path());
+    const FormState state = load_form_resources(dir.path());
 
     EXPECT_EQ(state.apppath, apppath);
     EXPECT_EQ(state.suchmode, 1);
@@ -87,16 +81,16 @@ TEST_F(Startup, PreparesTheWholeStateAndTheCursorsForThePages)
     EXPECT_EQ(state.tpl_impressum, u"Impressum"_qs);
     EXPECT_EQ(state.tplhilfe, u"Hilfe <img src=\"%1qov_pics/h.png\">"_qs.arg(apppath));
 
-    ASSERT_EQ(state.bereiche.size(), 2u);
-    EXPECT_EQ(state.bereiche[1].bild.toString(), u"familie.png"_qs);
-    ASSERT_EQ(state.buecher.size(), 2u);
+    ASSERT_EQ(state.lists.bereiche.size(), 2u);
+    EXPECT_EQ(state.lists.bereiche[1].bild.toString(), u"familie.png"_qs);
+    ASSERT_EQ(state.lists.buecher.size(), 2u);
     EXPECT_EQ(state.lists.inpautor.size(), 1u);
 
     // The day and chapter templates, cut, and the cursors build the pages.
-    EXPECT_EQ(loadday(QDate(2024, 1, 2), *state.rsQov, *state.db, state.tplday, state.tplbibelst, state.bereiche,
+    EXPECT_EQ(loadday(QDate(2024, 1, 2), *state.rsQov, *state.db, state.tplday, state.tplbibelst, state.lists.bereiche,
                       state.suchworte),
               u"<img src=\"%1qov_pics/familie.png\"><p>[1_1_1]</p>"_qs.arg(apppath));
-    EXPECT_EQ(renderchap(1, 1, *state.rsTexte, state.tplbibel, state.tplvers, state.buecher, {}),
+    EXPECT_EQ(renderchap(1, 1, *state.rsTexte, state.tplbibel, state.tplvers, state.lists.buecher, {}),
               u"1. Mose 1(1 Am Anfang)."_qs);
 }
 
@@ -162,9 +156,8 @@ TEST_F(Startup, EachFailureHasAKindForTheUsersMessage)
         const QString path = apppath + file;
         ASSERT_TRUE(QFile::copy(path, path + u".sound"_qs));
         ASSERT_TRUE(damage(path));
-        FormState state;
         try {
-            load_form_resources(state, apppath);
+            load_form_resources(apppath);
             ADD_FAILURE() << file.toStdString() << " started";
         } catch (const StartupError& e) {
             EXPECT_EQ(e.failure(), failure) << e.what();

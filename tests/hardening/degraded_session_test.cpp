@@ -258,6 +258,8 @@ TEST(DegradedData, BibleWithoutVerseTexts)
     const QStringList told = messages(search);
     ASSERT_EQ(told.size(), 1) << told.join(u'\n').toStdString();
     EXPECT_EQ(page_text(search, QStringLiteral("WB1")), bible_view(outcome, "next_chapter.json"));
+    // The words wait for a list that can be shown.
+    EXPECT_EQ(search[QStringLiteral("suchworte")].toString(), QStringLiteral("GOTT;"));
 }
 
 } // namespace

@@ -113,9 +113,9 @@ void read_year(FormState& state, const QString& path)
 
 } // namespace
 
-void load_form_resources(FormState& state, const QString& apppath, const Database::QueryObserver& observer)
+FormState load_form_resources(const QString& apppath, const Database::QueryObserver& observer)
 {
-    state.suchmode = 1;
+    FormState state;
     state.apppath = apppath.endsWith(u'/') ? apppath : apppath + u'/';
 
     const QString qov_path = state.apppath + QStringLiteral("qov.mdb");
@@ -131,16 +131,11 @@ void load_form_resources(FormState& state, const QString& apppath, const Databas
     read_templates(state);
     read_year(state, qov_path);
 
-    state.hilitebcv.clear();
-    state.actbcv = QStringLiteral("1_1_0");
-
     try {
         state.lists = setcombo(*state.db);
     } catch (const DatabaseError& e) {
         throw StartupError(qov_path, QStringLiteral("the lookup lists cannot be read: ") + e.message(),
                            content_failure(e));
     }
-    state.bereiche = state.lists.bereiche;
-    state.buecher = state.lists.buecher;
-    state.navbusy = false;
+    return state;
 }
