@@ -28,7 +28,8 @@ void BM_StartToFirstDayPage(benchmark::State& bench)
     file.open(QIODevice::WriteOnly);
     file.write("dump start.json\n");
     file.close();
-    QStringList arguments{QStringLiteral("--today"), QStringLiteral("2024-03-05"), QStringLiteral("--script"), script};
+    QStringList arguments{QStringLiteral("--data-dir"), QStringLiteral(SELUNAR_DATA_DIR), QStringLiteral("--today"),
+                          QStringLiteral("2024-03-05"), QStringLiteral("--script"), script};
     if (bench.range(0) == 1) {
         const QString kept = folder.filePath(QStringLiteral("kept.ini"));
         QFile settings(kept);
