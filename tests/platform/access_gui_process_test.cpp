@@ -34,7 +34,7 @@ TEST(AccessImportInGuiProcess, ImportsFromInsideARunningApplication)
     QTimer::singleShot(0, &app, [&] {
         for (int round = 0; round < 5; ++round) {
             const SqliteDb db = imported(jet_fixture("bible_fixture_encoded.mdb"), bible_password);
-            counts << query_value(db.get(), "SELECT count(*) FROM texte");
+            counts << sqlite_value(db.get(), "SELECT count(*) FROM texte");
         }
         app.quit();
     });

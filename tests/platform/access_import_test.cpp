@@ -47,14 +47,14 @@ TEST(AccessImport, CopiesTablesColumnTypesRowsAndIndexes)
          {{u"book"_qs, qint64(0)}, {u"chapter"_qs, qint64(0)}, {u"verse"_qs, qint64(0)}}},
     };
     for (const auto& [db, sql, rows] : cases)
-        EXPECT_EQ(query_rows(db, sql), rows) << sql;
+        EXPECT_EQ(sqlite_rows(db, sql), rows) << sql;
 }
 
 TEST(AccessImport, KeepsNullApartFromEmptyTextAndMemosWhole)
 {
     const SqliteDb db = imported(jet_fixture("qov_fixture.mdb"));
     const Rows rows =
-        query_rows(db.get(), "SELECT Datum, feiertag, Leitvers, Text, Frage, Tipp, bereich FROM QOV ORDER BY Datum");
+        sqlite_rows(db.get(), "SELECT Datum, feiertag, Leitvers, Text, Frage, Tipp, bereich FROM QOV ORDER BY Datum");
     ASSERT_EQ(rows.size(), 3);
     EXPECT_EQ(rows[0][1], QVariant());
     EXPECT_EQ(rows[0][3], QVariant(u"Über die Brücke gehen: äöü ÄÖÜ ß.\r\nZweite Zeile."_qs));
@@ -79,7 +79,7 @@ TEST(AccessImport, ReadsTheBibleFixturePlainAndEncoded)
         {qint64(43), qint64(11), qint64(35), QVariant()}};
     for (const char* fixture : {"bible_fixture.mdb", "bible_fixture_encoded.mdb"}) {
         const SqliteDb db = imported(jet_fixture(fixture), bible_password);
-        EXPECT_EQ(query_rows(db.get(), "SELECT book, chapter, verse, Bible_Text FROM texte ORDER BY book, chapter, verse"),
+        EXPECT_EQ(sqlite_rows(db.get(), "SELECT book, chapter, verse, Bible_Text FROM texte ORDER BY book, chapter, verse"),
                   expected)
             << fixture;
     }

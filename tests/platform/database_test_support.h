@@ -5,6 +5,7 @@
 
 #include "access_import.h"
 #include "database.h"
+#include "sqlite_test.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -18,28 +19,6 @@
 #include <sqlite3.h>
 
 #include <memory>
-#include <ostream>
-
-// Test failures show texts as text.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
-// Writes an SQLite file at `path` and runs `sql` (several statements) on it.
-inline void write_sqlite_file(const QString& path, const QString& sql)
-{
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    // Tests need no durability, and syncing every statement is slow.
-    sqlite3_exec(db, "PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);
-    char* error = nullptr;
-    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error);
-    const std::string message = error ? error : "";
-    sqlite3_free(error);
-    sqlite3_close(db);
-    ASSERT_EQ(rc, SQLITE_OK) << message;
-}
 
 // The book and Bible tables in the form the program reads:
 // QOV (index "Datum"), five days of January 2024
@@ -80,7 +59,7 @@ INSERT INTO texte VALUES
 inline QString write_test_book(const QString& folder)
 {
     const QString path = folder + QStringLiteral("/book.sqlite");
-    write_sqlite_file(path, QString::fromUtf8(test_book_sql));
+    sqlite_exec(path, QString::fromUtf8(test_book_sql));
     return path;
 }
 
@@ -184,41 +163,4 @@ inline QString import_error(const QString& path, const QString& connect = {})
         return error.message();
     }
     return {};
-}
-
-// The rows of a query, each a list of values: Null as an invalid QVariant,
-// text as QString, whole numbers as qint64, reals as double, blobs as
-// QByteArray.
-inline QList<QVariantList> query_rows(sqlite3* db, const char* sql)
-{
-    const auto value = [](sqlite3_stmt* statement, int i) -> QVariant {
-        const int type = sqlite3_column_type(statement, i);
-        if (type == SQLITE_NULL)
-            return {};
-        if (type == SQLITE_INTEGER)
-            return qint64(sqlite3_column_int64(statement, i));
-        if (type == SQLITE_FLOAT)
-            return sqlite3_column_double(statement, i);
-        const char* data = type == SQLITE_TEXT ? reinterpret_cast<const char*>(sqlite3_column_text(statement, i))
-                                               : static_cast<const char*>(sqlite3_column_blob(statement, i));
-        const int size = sqlite3_column_bytes(statement, i);
-        return type == SQLITE_TEXT ? QVariant(QString::fromUtf8(data, size)) : QVariant(QByteArray(data, size));
-    };
-    QList<QVariantList> rows;
-    sqlite3_stmt* statement = nullptr;
-    EXPECT_EQ(sqlite3_prepare_v2(db, sql, -1, &statement, nullptr), SQLITE_OK) << sqlite3_errmsg(db) << " in " << sql;
-    while (statement && sqlite3_step(statement) == SQLITE_ROW) {
-        QVariantList row;
-        for (int i = 0; i < sqlite3_column_count(statement); ++i)
-            row << value(statement, i);
-        rows << row;
-    }
-    sqlite3_finalize(statement);
-    return rows;
-}
-
-inline QVariant query_value(sqlite3* db, const char* sql)
-{
-    const QList<QVariantList> rows = query_rows(db, sql);
-    return rows.isEmpty() || rows.first().isEmpty() ? QVariant() : rows.first().first();
 }
