@@ -190,3 +190,40 @@ TEST(AccessImport, DamagedFilesGiveTheTablesOrAnErrorNeverACrash)
         }
     }
 }
+
+// Found by fuzzing: a row that claims more columns than its table has made
+// the row copier read past the fields libmdb had filled, one per column of
+// the table. The sanitizers catch the read at once, the ordinary build by
+// the garbage it reads.
+TEST(AccessImport, RowsClaimingMoreColumnsThanTheirTableKeepTheirValues)
+{
+    constexpr qsizetype page_size = 4096;  // Jet4
+    constexpr qsizetype row_count_offset = 12;
+    const QByteArray fixture = file_bytes(jet_fixture("qov_fixture.mdb"));
+    QByteArray file = fixture;
+    const auto u16 = [&](qsizetype at) { return quint16(quint8(file[at]) | quint8(file[at + 1]) << 8); };
+    // Each live row of each data page claims up to seven columns more, as
+    // many as its null mask has room for.
+    int changed = 0;
+    for (qsizetype page = page_size; page + page_size <= file.size(); page += page_size) {
+        for (int row = 0; file[page] == 0x01 && file[page + 1] == 0x01 && row < u16(page + row_count_offset); ++row) {
+            const quint16 offset = u16(page + row_count_offset + 2 + 2 * row);
+            const qsizetype start = page + (offset & 0x1FFF);
+            const quint16 claimed = quint16((u16(start) + 7) / 8 * 8);
+            if ((offset & 0xC000) || claimed == u16(start))
+                continue;
+            file[start] = char(claimed & 0xFF);
+            file[start + 1] = char(claimed >> 8);
+            ++changed;
+        }
+    }
+    ASSERT_GT(changed, 100);
+    const QString damaged = temp_path(u"claims_more_columns.mdb"_qs);
+    write_file(damaged, file);
+    const SqliteDb sound = imported(jet_fixture("qov_fixture.mdb"));
+    const SqliteDb db = imported(damaged);
+    for (const char* table : {"QOV", "AutorenNeu", "Bereiche", "Bibel"}) {
+        const QString sql = u"SELECT * FROM "_qs + QLatin1String(table);
+        EXPECT_EQ(sqlite_rows(db.get(), sql), sqlite_rows(sound.get(), sql)) << table;
+    }
+}

@@ -50,12 +50,12 @@ TEST_F(SavedQueries, Vw1qovCarriesTheDevotionalAndItsAuthorWhoIsActive)
 TEST_F(SavedQueries, StoredViewsWinAndStoreTheSameRows)
 {
     const QString own = folder.filePath(u"own.sqlite"_qs);
-    sqlite_exec(own, QString::fromUtf8(test_book_sql) + u"CREATE VIEW VW1QOV AS SELECT 'own' AS marker FROM QOV;"_qs);
+    sqlite_exec(own, test_book_sql() + u"CREATE VIEW VW1QOV AS SELECT 'own' AS marker FROM QOV;"_qs);
     EXPECT_EQ(OpenDatabase(own)->OpenRecordset(u"select * from vw1qov"_qs)->Fields(u"marker"_qs), QVariant(u"own"_qs));
 
     // The demo data stores the views with the layer's own definitions.
     const QString stored = folder.filePath(u"stored.sqlite"_qs);
-    sqlite_exec(stored, QString::fromUtf8(test_book_sql) + vw1qov_view_sql(false) + u';'
+    sqlite_exec(stored, test_book_sql() + vw1qov_view_sql(false) + u';'
                                   + vw1autorenaktiv_view_sql(false) + u';');
     auto stored_db = OpenDatabase(stored);
     EXPECT_EQ(first_references(*stored_db), first_of_each_key_form);
