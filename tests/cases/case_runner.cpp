@@ -87,32 +87,13 @@ QString expand(QString line)
 std::vector<std::pair<QString, Case>> read_cases(const QString& path)
 {
     std::vector<std::pair<QString, Case>> cases;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return cases;
-    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
-    for (int n = 0; n < lines.size(); ++n) {
-        QString line = lines[n].trimmed();
-        if (line.startsWith(QStringLiteral("fails "))) {
-            // "fails NAME | change && change | file | words": a start-up that ends with code 1.
-            const QStringList columns = line.mid(6).split(u'|');
-            line = u"case "_qs + columns[0].trimmed();
-            QStringList expanded = columns.value(1).split(QStringLiteral("&&"));
-            expanded << u"> dump reached.json"_qs << u"exit 1"_qs << u"dumps 0"_qs
-                     << u"stderr has "_qs + columns.value(2).trimmed() << u"stderr has "_qs + columns.value(3).trimmed();
-            for (qsizetype i = 0; i < expanded.size(); ++i)
-                lines.insert(n + 1 + i, expanded[i]);
-        }
+    const auto read_line = [&](const QString& line, int n) {
         const QString first = line.section(u' ', 0, 0);
         const QString rest = line.section(u' ', 1).trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        if (first == u"case") {
-            cases.emplace_back(rest, Case{QFileInfo(path).completeBaseName(), n + 1});
-            continue;
-        }
-        if (cases.empty())
-            break;
+        if (first == u"case")
+            cases.emplace_back(rest, Case{QFileInfo(path).completeBaseName(), n});
+        if (first == u"case" || cases.empty() || line.isEmpty() || line.startsWith(u'#'))
+            return;
         Case& c = cases.back().second;
         if (first == u'>')  // script lines, several joined by " / "
             c.script += expand(line.mid(2)).split(QStringLiteral(" / "));
@@ -133,7 +114,24 @@ std::vector<std::pair<QString, Case>> read_cases(const QString& path)
                      .contains(first))
             c.setup.append(line);
         else
-            c.checks.emplace_back(n + 1, line);
+            c.checks.emplace_back(n, line);
+    };
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    for (int n = 1; n <= lines.size(); ++n) {
+        const QString line = lines[n - 1].trimmed();
+        if (!line.startsWith(QStringLiteral("fails "))) {
+            read_line(line, n);
+            continue;
+        }
+        // "fails NAME | change && change | file | words": a start-up that ends with code 1.
+        const QStringList columns = line.mid(6).split(u'|');
+        QStringList expanded = QStringList{u"case "_qs + columns[0]} + columns.value(1).split(QStringLiteral("&&"));
+        expanded << u"> dump reached.json"_qs << u"exit 1"_qs << u"dumps 0"_qs << u"stderr has "_qs + columns.value(2)
+                 << u"stderr has "_qs + columns.value(3);
+        for (const QString& part : expanded)
+            read_line(part.trimmed(), n);
     }
     return cases;
 }
