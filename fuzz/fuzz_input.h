@@ -15,6 +15,12 @@ inline QString next_text(FuzzedDataProvider& input, std::size_t max_length = 409
     return QString::fromStdString(input.ConsumeRandomLengthString(max_length));
 }
 
+// The rest of the input as one text.
+inline QString rest_text(FuzzedDataProvider& input)
+{
+    return QString::fromStdString(input.ConsumeRemainingBytesAsString());
+}
+
 // A failed property: the fuzzer stops on the abort and keeps the input.
 #define FUZZ_CHECK(condition)                                                                  \
     do {                                                                                       \

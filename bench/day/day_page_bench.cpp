@@ -9,12 +9,11 @@ namespace {
 
 void BM_DayPage(benchmark::State& bench)
 {
-    FormState state;
-    load_form_resources(state, QStringLiteral(SELUNAR_DATA_DIR));
+    const FormState state = load_form_resources(QStringLiteral(SELUNAR_DATA_DIR));
     const QDate date = state.firstdate.addDays(45);
     for (auto _ : bench) {
         QString page = loadday(date, *state.rsQov, *state.db, state.tplday, state.tplbibelst,
-                               state.bereiche, state.suchworte);
+                               state.lists.bereiche, state.suchworte);
         benchmark::DoNotOptimize(page);
     }
 }
@@ -22,13 +21,12 @@ BENCHMARK(BM_DayPage)->Unit(benchmark::kMicrosecond);
 
 void BM_DayPageWithSearchWords(benchmark::State& bench)
 {
-    FormState state;
-    load_form_resources(state, QStringLiteral(SELUNAR_DATA_DIR));
+    const FormState state = load_form_resources(QStringLiteral(SELUNAR_DATA_DIR));
     const QDate date = state.firstdate.addDays(45);
+    const QString suchworte = QStringLiteral("GOTT;LIEBE;");
     for (auto _ : bench) {
-        state.suchworte = QStringLiteral("GOTT;LIEBE;");
         QString page = loadday(date, *state.rsQov, *state.db, state.tplday, state.tplbibelst,
-                               state.bereiche, state.suchworte);
+                               state.lists.bereiche, suchworte);
         benchmark::DoNotOptimize(page);
     }
 }

@@ -1,9 +1,9 @@
 #pragma once
-// The program's one window: it holds the whole state of a run (databases,
-// templates, current date and Bible position), every control, and every
-// event handler. Its handlers are spread over the form1_*.cpp files, one
-// concern each.
+// The program's one window: every control, every event handler and the state
+// of the run. Its handlers are spread over the form1_*.cpp files, one concern
+// each; the commands of its buttons are listed in commands.h.
 
+#include "commands.h"
 #include "dialogs.h"
 #include "form_layout.h"
 #include "form_state.h"
@@ -26,8 +26,9 @@ class QLineEdit;
 class QPushButton;
 class QTimer;
 class RectangleShape;
+struct SearchQuery;
 
-class Form1 : public QWidget, private FormState {
+class Form1 : public QWidget {
     Q_OBJECT
 
 public:
@@ -47,7 +48,8 @@ public:
     // last day's, after the out-of-range message) and prepares the Bible view.
     void Form_Activate();
 
-    // The click on a picture button; index + 100 is the button's hover twin.
+    // The click on a picture button: runs the command numbered `Index`
+    // (a hover twin's number less 100); other numbers do nothing.
     void but_Click(int Index);
     // The reference self-test: every stored key of every day of 2024 goes
     // through the Bible navigation; keys that cannot be shown are reported.
@@ -61,7 +63,7 @@ public:
     // default the real mouse cursor.
     void set_cursor_source(std::function<QPoint()> source);
 
-    const FormState& state() const { return *this; }
+    const FormState& state() const { return state_; }
     // The places of the views, rows, strip background and search panel (twips).
     const FormGeometry& layout_twips() const { return layout_; }
     const TwipsScale& twips_scale() const { return scale_; }
@@ -80,12 +82,12 @@ private:
     void create_day_row();
     void create_bible_row();
     void create_search_panel();
+    void create_buttons(ButtonGroup group, QWidget* container);
     HtmlView* create_view(int index);
-    void create_button(int index, QWidget* container, float left, float top,
-                       const QString& tool_tip);
     void place(QWidget* widget, const TwipsRect& rect);
     void apply_layout();
-    PictureButton* but(int index) const;
+    PictureButton* button(Command command) const;
+    PictureButton* twin(Command command) const;
 
     // Layout (form1_layout.cpp)
     void size_window_at_start();
@@ -96,7 +98,7 @@ private:
     void fill_lists();
 
     // Commands (form1_commands.cpp)
-    void run_command(int k);
+    void run_command(Command command);
     void step_list(QComboBox* list, int step);
     void inpautor_Click();
     void inpbereich_Click();
@@ -104,15 +106,18 @@ private:
     void inpdatum_KeyPress(int KeyAscii);
     void inpvolltext_KeyPress(int KeyAscii);
 
-    // Pages (form1_pages.cpp)
-    QString loadday(QDate datum);
-    QString displiste(const QString& sql, int anzentry);
-    QString dispbibelliste(const QString& sql);
+    // Pages (form1_pages.cpp). A day page or a list ends the marking of the
+    // search words once it is shown; a page that fails keeps them.
+    void show_day(QDate datum);
+    void show_book_list(const SearchQuery& query);
+    void show_bible_list(const SearchQuery& query);
     // Writes `page` into WB(view), shows that view and hides the other.
     void show_page(int view, const QString& page);
     void show_message(const QString& text);
     // Runs `work`; a failure is reported in a message and the program goes on.
     void report_failures(const std::function<void()>& work);
+    // Moves to today, or to the last day after the out-of-range message.
+    void go_to_today();
 
     // Search panel and searches (form1_search.cpp)
     void showsuche(int mode);
@@ -135,29 +140,29 @@ private:
     TwipsScale scale_;
     FormGeometry layout_;
     std::function<QPoint()> cursor_source_;
+    FormState state_;
 
-    QPushButton* Command3 = nullptr;
-    std::array<HtmlView*, 2> WB{};
-    std::array<QFrame*, 2> headline{};
-    QTimer* Timer1 = nullptr;
-    QFrame* sframe = nullptr;
-    RectangleShape* bg = nullptr;
-    PictureButton* Image1 = nullptr;
-    PictureButton* Image2 = nullptr;
-    std::array<PictureButton*, 20> buttons_{};     // but(0) .. but(19)
-    std::array<PictureButton*, 20> twins_{};       // but(100) .. but(119)
-    std::array<TwipsRect, 20> button_places_{};    // within their containers
-    QComboBox* books = nullptr;
-    QComboBox* chaps = nullptr;
-    QLabel* SL = nullptr;
-    QLabel* SVT = nullptr;
-    QLabel* SBst = nullptr;
-    QLabel* SBer = nullptr;
-    QLabel* sAutor = nullptr;
-    QLabel* sDatum = nullptr;
-    QLineEdit* inpvolltext = nullptr;
-    QComboBox* inpbibel = nullptr;
-    QComboBox* inpbereich = nullptr;
-    QComboBox* inpautor = nullptr;
-    QLineEdit* inpdatum = nullptr;
+    QPushButton* Command3 = nullptr;               // hidden button, starts the reference self-test
+    std::array<HtmlView*, 2> WB{};                 // the day view (0) and the Bible view (1)
+    std::array<QFrame*, 2> headline{};             // the button rows of the day view and the Bible view
+    QTimer* Timer1 = nullptr;                      // the hover timer, ten ticks a second
+    QFrame* sframe = nullptr;                      // the search panel, seen when both views are hidden
+    RectangleShape* bg = nullptr;                  // the strip behind the button rows
+    PictureButton* Image1 = nullptr;               // the logo of the day row
+    PictureButton* Image2 = nullptr;               // the logo of the Bible row
+    std::array<PictureButton*, 20> buttons_{};     // the command buttons, by number
+    std::array<PictureButton*, 20> twins_{};       // their pressed pictures, shown while hovered
+    QComboBox* books = nullptr;                    // the Bible's books, in the Bible row
+    QComboBox* chaps = nullptr;                    // the chapters of the current book
+    QLabel* SL = nullptr;                          // the search panel's heading, names what is searched
+    QLabel* SVT = nullptr;                         // caption of the full-text field
+    QLabel* SBst = nullptr;                        // caption of the reference list
+    QLabel* SBer = nullptr;                        // caption of the topic list
+    QLabel* sAutor = nullptr;                      // caption of the author list
+    QLabel* sDatum = nullptr;                      // caption of the date field
+    QLineEdit* inpvolltext = nullptr;              // the words of a full-text search
+    QComboBox* inpbibel = nullptr;                 // the books for the reference search
+    QComboBox* inpbereich = nullptr;               // the topics for the topic search
+    QComboBox* inpautor = nullptr;                 // the authors for the author search
+    QLineEdit* inpdatum = nullptr;                 // the date to go to
 };

@@ -15,13 +15,13 @@ void Form1::bible_activate(bool show)
     if (show) {
         headline[0]->hide();
         headline[1]->show();
-        wb0visible = !WB[0]->isHidden();
+        state_.wb0visible = !WB[0]->isHidden();
         WB[0]->hide();
         WB[1]->show();
     } else {
         headline[0]->show();
         headline[1]->hide();
-        WB[0]->setVisible(wb0visible);
+        WB[0]->setVisible(state_.wb0visible);
         WB[1]->hide();
     }
 }
@@ -29,22 +29,20 @@ void Form1::bible_activate(bool show)
 bool Form1::bible_navigate(const QString& bcv, bool hilite, bool dosetchaps)
 {
     // A key that names no chapter of this Bible is ignored: the page stays.
-    if (!showable_position(bcv, buecher))
+    const std::optional<BiblePosition> position = showable_position(bcv, state_.lists.buecher);
+    if (!position)
         return false;
-    int book = 0;
-    int chap = 0;
-    int verse = 0;
-    setactbcv(bcv, book, chap, verse);
+    const auto [book, chap, verse] = *position;
 
     // The page is built before anything changes, so that a failing database
     // leaves position, lists and view as they were.
-    const QString page = renderchap(book, chap, *rsTexte, tplbibel, tplvers, buecher,
-                                    hilite ? bcv : hilitebcv);
+    const QString page = renderchap(book, chap, *state_.rsTexte, state_.tplbibel, state_.tplvers,
+                                    state_.lists.buecher, hilite ? bcv : state_.hilitebcv);
 
-    actbcv = bcv;
-    navbusy = true;
+    state_.actbcv = bcv;
+    state_.navbusy = true;
     if (hilite)
-        hilitebcv = bcv;
+        state_.hilitebcv = bcv;
     if (books->currentIndex() != book - 1 || dosetchaps) {
         setchaps(book);
         books->setCurrentIndex(book - 1);
@@ -55,14 +53,14 @@ bool Form1::bible_navigate(const QString& bcv, bool hilite, bool dosetchaps)
     WB[1]->write_page(page);
     if (verse != 0)
         WB[1]->scroll_to_anchor(verse_anchor(verse));
-    navbusy = false;
+    state_.navbusy = false;
     return true;
 }
 
 void Form1::setchaps(int book)
 {
     chaps->clear();
-    const BuchRow* row = find_buch(buecher, book);
+    const BuchRow* row = find_buch(state_.lists.buecher, book);
     const int count = row ? row->maxkapitel.toInt() : 0;
     for (int i = 1; i <= count; ++i)
         chaps->addItem(QString::number(i));
@@ -71,7 +69,7 @@ void Form1::setchaps(int book)
 
 void Form1::books_Click()
 {
-    if (navbusy)
+    if (state_.navbusy)
         return;
     const QString key = QString::number(books->currentIndex() + 1) + QStringLiteral("_1_0");
     report_failures([&] { bible_navigate(key, false, true); });
@@ -79,7 +77,7 @@ void Form1::books_Click()
 
 void Form1::chaps_Click()
 {
-    if (navbusy)
+    if (state_.navbusy)
         return;
     const QString key = QString::number(books->currentIndex() + 1) + u'_'
                         + QString::number(chaps->currentIndex() + 1) + QStringLiteral("_0");

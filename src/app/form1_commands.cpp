@@ -2,9 +2,7 @@
 
 #include "form1.h"
 
-#include "current_date.h"
 #include "html_view.h"
-#include "picture_button.h"
 #include "wait_cursor.h"
 
 #include <QComboBox>
@@ -18,84 +16,80 @@ constexpr int enter_key = 13;
 void Form1::but_Click(int Index)
 {
     WaitCursor wait;
-    const int k = Index % 100;
-    if (k > 19)
+    const CommandRow* row = command_row(Index % 100);
+    if (!row)
         return;
-    report_failures([this, k] { run_command(k); });
+    report_failures([this, row] { run_command(row->command); });
 }
 
-void Form1::run_command(int k)
+void Form1::run_command(Command command)
 {
-    switch (k) {
-    case 0:
-        if (actdate > firstdate)
-            actdate = actdate.addDays(-1);
-        loadday(actdate);
+    switch (command) {
+    case Command::previous_day:
+        if (state_.actdate > state_.firstdate)
+            state_.actdate = state_.actdate.addDays(-1);
+        show_day(state_.actdate);
         break;
-    case 1:
-        if (actdate < lastdate)
-            actdate = actdate.addDays(1);
-        loadday(actdate);
+    case Command::next_day:
+        if (state_.actdate < state_.lastdate)
+            state_.actdate = state_.actdate.addDays(1);
+        show_day(state_.actdate);
         break;
-    case 2:
-        setactdate(actdate, QDateTime(settings_.today(), QTime(0, 0), Qt::UTC), firstdate, lastdate,
-                   [this](const QString& text) { show_message(text); });
-        loadday(actdate);
+    case Command::today:
+        go_to_today();
         break;
-    case 3:
-    case 16:
+    case Command::book_search_panel:
+    case Command::bible_search_panel:
         WB[0]->hide();
         WB[1]->hide();
-        showsuche(k == 3 ? 1 : 2);
+        showsuche(command == Command::book_search_panel ? 1 : 2);
         break;
-    case 4:
-        show_page(0, tpl_impressum);
+    case Command::imprint:
+        show_page(0, state_.tpl_impressum);
         break;
-    case 5:
-        show_page(0, tplhilfe);
+    case Command::help:
+        show_page(0, state_.tplhilfe);
         break;
-    case 17:
-        show_page(1, tpl_impressum);
+    case Command::bible_imprint:
+        show_page(1, state_.tpl_impressum);
         break;
-    case 18:
-        show_page(1, tplhilfe);
+    case Command::bible_help:
+        show_page(1, state_.tplhilfe);
         break;
-    case 6:
+    case Command::full_text_search:
         search_full_text();
         break;
-    case 7:
+    case Command::reference_search:
         search_bible_reference();
         break;
-    case 8:
+    case Command::topic_search:
         search_topic_area();
         break;
-    case 9:
+    case Command::date_search:
         search_date();
         break;
-    case 19:
+    case Command::author_search:
         search_author();
         break;
-    case 10:
-        bible_navigate(actbcv, false, false);
+    case Command::open_bible:
+        bible_navigate(state_.actbcv, false, false);
         bible_activate(true);
         break;
-    case 15:
+    case Command::close_bible:
         bible_activate(false);
-        loadday(actdate);
+        show_day(state_.actdate);
         break;
-    case 11:
+    case Command::previous_book:
         step_list(books, -1);
         break;
-    case 12:
+    case Command::next_book:
         step_list(books, +1);
         break;
-    case 13:
+    case Command::previous_chapter:
         step_list(chaps, -1);
         break;
-    case 14:
+    case Command::next_chapter:
         step_list(chaps, +1);
-        break;
-    default:
         break;
     }
 }
@@ -112,29 +106,29 @@ void Form1::step_list(QComboBox* list, int step)
 
 void Form1::inpautor_Click()
 {
-    but_Click(19);
+    but_Click(button_number(Command::author_search));
 }
 
 void Form1::inpbereich_Click()
 {
-    but_Click(8);
+    but_Click(button_number(Command::topic_search));
 }
 
 void Form1::inpbibel_Click()
 {
-    but_Click(7);
+    but_Click(button_number(Command::reference_search));
 }
 
 void Form1::inpdatum_KeyPress(int KeyAscii)
 {
     if (KeyAscii == enter_key)
-        but_Click(9);
+        but_Click(button_number(Command::date_search));
 }
 
 void Form1::inpvolltext_KeyPress(int KeyAscii)
 {
     if (KeyAscii == enter_key)
-        but_Click(6);
+        but_Click(button_number(Command::full_text_search));
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)

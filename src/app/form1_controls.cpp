@@ -53,15 +53,8 @@ QFrame* borderless_frame(const QString& name, QWidget* parent)
     return frame;
 }
 
-constexpr float button_top = 120;
-constexpr float toolbar_button_size = 300;
-constexpr float go_button_width = 990;
-constexpr float go_button_height = 195;
-
-bool is_go_button(int index)
-{
-    return (index >= 6 && index <= 9) || index == 19;
-}
+// The top of the logos and lists in the two button rows, level with the buttons.
+constexpr float row_top = 120;
 
 } // namespace
 
@@ -114,35 +107,23 @@ void Form1::create_day_row()
 {
     Image1 = new PictureButton([](qreal ratio) { return logo_picture(0, ratio); }, headline[0]);
     Image1->setObjectName(QStringLiteral("Image1"));
-    place(Image1, {120, button_top, 705, 300});
-
-    create_button(10, headline[0], 960, button_top, QStringLiteral("Bibel"));
-    create_button(0, headline[0], 1920, button_top, QStringLiteral("vorheriger Tag"));
-    create_button(2, headline[0], 2310, button_top, QStringLiteral("heute"));
-    create_button(1, headline[0], 2760, button_top, QStringLiteral("nächster Tag"));
-    create_button(3, headline[0], 5880, button_top, QStringLiteral("Suche"));
-    create_button(4, headline[0], 6240, button_top, QStringLiteral("Impressum"));
-    create_button(5, headline[0], 6600, button_top, QStringLiteral("Hilfe"));
+    place(Image1, {120, row_top, 705, 300});
+    create_buttons(ButtonGroup::day_row, headline[0]);
 }
 
 void Form1::create_bible_row()
 {
     Image2 = new PictureButton([](qreal ratio) { return logo_picture(1, ratio); }, headline[1]);
     Image2->setObjectName(QStringLiteral("Image2"));
-    place(Image2, {120, button_top, 705, 300});
-
-    create_button(15, headline[1], 960, button_top, QStringLiteral("Selunar"));
-    create_button(11, headline[1], 1680, button_top, QStringLiteral("vorheriges Buch"));
-    create_button(13, headline[1], 2040, button_top, QStringLiteral("vorheriges Kapitel"));
-    create_button(14, headline[1], 2400, button_top, QStringLiteral("nächstes Kapitel"));
-    create_button(12, headline[1], 2760, button_top, QStringLiteral("nächstes Buch"));
+    place(Image2, {120, row_top, 705, 300});
+    create_buttons(ButtonGroup::bible_row, headline[1]);
 
     books = new QComboBox(headline[1]);
     books->setObjectName(QStringLiteral("books"));
-    place(books, {3120, button_top, 1875, 315});
+    place(books, {3120, row_top, 1875, 315});
     chaps = new QComboBox(headline[1]);
     chaps->setObjectName(QStringLiteral("chaps"));
-    place(chaps, {5040, button_top, 705, 315});
+    place(chaps, {5040, row_top, 705, 315});
     for (QComboBox* list : {books, chaps}) {
         list->setFont(verdana(8.25, false));
         set_black_text(list);
@@ -151,10 +132,6 @@ void Form1::create_bible_row()
     connect(books, &QComboBox::currentIndexChanged, this, &Form1::books_Click);
     connect(chaps, &QComboBox::currentIndexChanged, this, &Form1::chaps_Click);
     setTabOrder(books, chaps);
-
-    create_button(16, headline[1], 5880, button_top, QStringLiteral("Suche"));
-    create_button(17, headline[1], 6240, button_top, QStringLiteral("Impressum"));
-    create_button(18, headline[1], 6600, button_top, QStringLiteral("Hilfe"));
 }
 
 void Form1::create_search_panel()
@@ -193,19 +170,17 @@ void Form1::create_search_panel()
     SL = label(QStringLiteral("SL"), QStringLiteral("Suche in \"Selunar\""), {0, 0, 4095, 375}, 12);
     SVT = label(QStringLiteral("SVT"), QStringLiteral("Volltext"), {0, 480, 1695, 375}, 8.25);
     inpvolltext = text_field(QStringLiteral("inpvolltext"), 480);
-    create_button(6, sframe, 5760, 600, QString());
     SBst = label(QStringLiteral("SBst"), QStringLiteral("Bibelstelle"), {0, 960, 1695, 375}, 8.25);
     inpbibel = list(QStringLiteral("inpbibel"), 960, &Form1::inpbibel_Click);
-    create_button(7, sframe, 5760, 1080, QString());
     SBer = label(QStringLiteral("SBer"), QStringLiteral("Bereich"), {0, 1440, 1695, 375}, 8.25);
     inpbereich = list(QStringLiteral("inpbereich"), 1440, &Form1::inpbereich_Click);
-    create_button(8, sframe, 5760, 1560, QString());
     sAutor = label(QStringLiteral("sAutor"), QStringLiteral("Autor"), {0, 1920, 1695, 375}, 8.25);
     inpautor = list(QStringLiteral("inpautor"), 1920, &Form1::inpautor_Click);
-    create_button(19, sframe, 5760, 1980, QString());
     sDatum = label(QStringLiteral("sDatum"), QStringLiteral("Datum"), {0, 2400, 1695, 375}, 8.25);
     inpdatum = text_field(QStringLiteral("inpdatum"), 2340);
-    create_button(9, sframe, 5760, 2400, QString());
+
+    create_buttons(ButtonGroup::search_go, sframe);
+    create_buttons(ButtonGroup::book_go, sframe);
 
     setTabOrder(inpvolltext, inpbibel);
     setTabOrder(inpbibel, inpbereich);
@@ -213,26 +188,27 @@ void Form1::create_search_panel()
     setTabOrder(inpautor, inpdatum);
 }
 
-void Form1::create_button(int index, QWidget* container, float left, float top,
-                          const QString& tool_tip)
+void Form1::create_buttons(ButtonGroup group, QWidget* container)
 {
-    const TwipsRect rect = is_go_button(index)
-                               ? TwipsRect{left, top, go_button_width, go_button_height}
-                               : TwipsRect{left, top, toolbar_button_size, toolbar_button_size};
-    button_places_[index] = rect;
-    for (bool pressed : {false, true}) {
-        auto* button = new PictureButton(
-            [index, pressed](qreal ratio) { return button_picture(index, pressed, ratio); }, container);
-        const int member = pressed ? index + 100 : index;
-        button->setObjectName(QStringLiteral("but%1").arg(member));
-        button->setToolTip(tool_tip);
-        place(button, rect);
-        connect(button, &PictureButton::clicked, this, [this, member] { but_Click(member); });
-        if (pressed) {
-            button->hide();
-            twins_[index] = button;
-        } else {
-            buttons_[index] = button;
+    for (const CommandRow& row : command_table()) {
+        if (row.group != group)
+            continue;
+        const int number = button_number(row.command);
+        const TwipsRect rect = button_place(row);
+        for (bool pressed : {false, true}) {
+            auto* button = new PictureButton(
+                [number, pressed](qreal ratio) { return button_picture(number, pressed, ratio); }, container);
+            const int member = pressed ? number + 100 : number;
+            button->setObjectName(QStringLiteral("but%1").arg(member));
+            button->setToolTip(QString::fromUtf8(row.tool_tip));
+            place(button, rect);
+            connect(button, &PictureButton::clicked, this, [this, member] { but_Click(member); });
+            if (pressed) {
+                button->hide();
+                twins_[number] = button;
+            } else {
+                buttons_[number] = button;
+            }
         }
     }
 }
@@ -246,9 +222,14 @@ HtmlView* Form1::create_view(int index)
     return view;
 }
 
-PictureButton* Form1::but(int index) const
+PictureButton* Form1::button(Command command) const
 {
-    return index >= 100 ? twins_[index - 100] : buttons_[index];
+    return buttons_[button_number(command)];
+}
+
+PictureButton* Form1::twin(Command command) const
+{
+    return twins_[button_number(command)];
 }
 
 void Form1::place(QWidget* widget, const TwipsRect& rect)

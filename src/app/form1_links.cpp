@@ -7,6 +7,7 @@
 #include "dates.h"
 #include "html_view.h"
 #include "link_address.h"
+#include "search_queries.h"
 
 void Form1::WB_NavigateComplete2(int index, const QString& address)
 {
@@ -18,8 +19,8 @@ void Form1::WB_NavigateComplete2(int index, const QString& address)
             const std::optional<QString> text = goto_date_text(address);
             const std::optional<QDate> date = text ? read_user_date(*text) : std::nullopt;
             if (date) {
-                actdate = *date;
-                loadday(actdate);
+                state_.actdate = *date;
+                show_day(state_.actdate);
             }
         }
         if (address.contains(u"BIBLE")) {
@@ -30,9 +31,7 @@ void Form1::WB_NavigateComplete2(int index, const QString& address)
         if (address.contains(u"AUTOR")) {
             const std::optional<qint64> aid = leading_number(GetToken(address, QStringLiteral("|"), 2));
             if (aid)
-                displiste(QStringLiteral("select * from vw1qov where aid=") + QString::number(*aid)
-                              + QStringLiteral(" order by datum"),
-                          10000);
+                show_book_list(author_query(*aid));
         }
     });
     if (WB[index]->isVisible())

@@ -26,12 +26,12 @@ void Form1::fill_lists()
     const QSignalBlocker block_bereich(inpbereich);
     const QSignalBlocker block_autor(inpautor);
 
-    add_entries(inpbereich, lists.inpbereich, false);
-    add_entries(inpbibel, lists.inpbibel, false);
+    add_entries(inpbereich, state_.lists.inpbereich, false);
+    add_entries(inpbibel, state_.lists.inpbibel, false);
     books->clear();
-    add_entries(books, lists.books, false);
-    add_entries(inpautor, lists.inpautor, true);
+    add_entries(books, state_.lists.books, false);
+    add_entries(inpautor, state_.lists.inpautor, true);
 
-    for (const QString& problem : lists.problems)
+    for (const QString& problem : state_.lists.problems)
         qWarning().noquote() << "Lookup lists:" << problem;
 }

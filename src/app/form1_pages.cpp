@@ -4,9 +4,11 @@
 #include "form1.h"
 
 #include "bible_result_list.h"
+#include "current_date.h"
 #include "day_page.h"
 #include "html_view.h"
 #include "result_list.h"
+#include "search_queries.h"
 
 #include <cstdio>
 
@@ -28,25 +30,32 @@ QString shortened_cause(const QString& cause)
 
 } // namespace
 
-QString Form1::loadday(QDate datum)
+void Form1::show_day(QDate datum)
 {
-    const QString page = ::loadday(datum, *rsQov, *db, tplday, tplbibelst, bereiche, suchworte);
-    show_page(0, page);
-    return page;
+    show_page(0, loadday(datum, *state_.rsQov, *state_.db, state_.tplday, state_.tplbibelst,
+                         state_.lists.bereiche, state_.suchworte));
+    state_.suchworte.clear();
 }
 
-QString Form1::displiste(const QString& sql, int anzentry)
+void Form1::show_book_list(const SearchQuery& query)
 {
-    const QString page = ::displiste(*db, sql, anzentry, tplliste, bereiche, suchworte);
-    show_page(0, page);
-    return page;
+    // The words stay marked on the day opened from the list.
+    show_page(0, displiste(*state_.db, query.sql, query.cap, state_.tplliste, state_.lists.bereiche,
+                           state_.suchworte));
 }
 
-QString Form1::dispbibelliste(const QString& sql)
+void Form1::show_bible_list(const SearchQuery& query)
 {
-    const QString page = ::dispbibelliste(*bibeldb, sql, tplbibelliste, buecher, suchworte);
-    show_page(1, page);
-    return page;
+    show_page(1, dispbibelliste(*state_.bibeldb, query.sql, query.cap, state_.tplbibelliste,
+                                state_.lists.buecher, state_.suchworte));
+    state_.suchworte.clear();
+}
+
+void Form1::go_to_today()
+{
+    setactdate(state_.actdate, QDateTime(settings_.today(), QTime(0, 0), Qt::UTC), state_.firstdate,
+               state_.lastdate, [this](const QString& text) { show_message(text); });
+    show_day(state_.actdate);
 }
 
 void Form1::show_page(int view, const QString& page)

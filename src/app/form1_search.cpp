@@ -6,31 +6,33 @@
 #include "dates.h"
 #include "picture_button.h"
 #include "query_parsing.h"
+#include "search_queries.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
-namespace {
-constexpr int full_text_cap = 100;
-constexpr int list_cap = 10000;
-}
-
 void Form1::showsuche(int mode)
 {
-    suchmode = mode;
-    const QList<QWidget*> book_only = {SBst,     SBer,       sDatum,   sAutor,   inpbibel, inpbereich,
-                                       inpautor, inpdatum,   but(7),   but(8),   but(9),   but(19)};
+    state_.suchmode = mode;
+    const QList<QWidget*> book_only = {SBst, SBer, sDatum, sAutor, inpbibel, inpbereich, inpautor, inpdatum};
     if (mode == 1) {
         SL->setText(QStringLiteral("Suche in \"Selunar\""));
         for (QWidget* widget : book_only)
             widget->show();
+        for (const CommandRow& row : command_table())
+            if (row.group == ButtonGroup::book_go)
+                button(row.command)->show();
     } else if (mode == 2) {
         SL->setText(QStringLiteral("Suche in der Bibel"));
         for (QWidget* widget : book_only)
             widget->hide();
-        for (int twin : {107, 108, 109, 119})
-            but(twin)->hide();
+        for (const CommandRow& row : command_table()) {
+            if (row.group == ButtonGroup::book_go) {
+                button(row.command)->hide();
+                twin(row.command)->hide();
+            }
+        }
     }
 }
 
@@ -41,25 +43,19 @@ void Form1::search_full_text()
         return;
     // Input without any word (only blanks or punctuation) is taken like an
     // empty field: there is nothing to search for.
-    QString words;
-    if (suchmode == 1) {
-        const QString C1 = parsesql(QStringLiteral("thema"), text, words);
-        if (C1.isEmpty())
+    if (state_.suchmode == 1) {
+        const SearchCondition thema = parsesql(QStringLiteral("thema"), text);
+        if (thema.condition.isEmpty())
             return;
-        const QString C2 = parsesql(QStringLiteral("text"), text, words);
-        suchworte = words;
-        displiste(QStringLiteral("select top ") + QString::number(full_text_cap)
-                      + QStringLiteral(" * from vw1qov where ") + C1 + QStringLiteral(" or ") + C2
-                      + QStringLiteral(" order by book1,chapter1,verse1"),
-                  full_text_cap);
-    } else if (suchmode == 2) {
-        const QString C = parsesql(QStringLiteral("Bible_text"), text, words);
-        if (C.isEmpty())
+        const SearchCondition body = parsesql(QStringLiteral("text"), text);
+        state_.suchworte = body.suchworte;
+        show_book_list(book_full_text_query(thema.condition, body.condition));
+    } else if (state_.suchmode == 2) {
+        const SearchCondition verse = parsesql(QStringLiteral("Bible_text"), text);
+        if (verse.condition.isEmpty())
             return;
-        suchworte = words;
-        dispbibelliste(QStringLiteral("select top ") + QString::number(full_text_cap)
-                       + QStringLiteral(" * from texte where ") + C
-                       + QStringLiteral(" order by book,chapter,verse"));
+        state_.suchworte = verse.suchworte;
+        show_bible_list(bible_full_text_query(verse.condition));
     }
 }
 
@@ -68,9 +64,7 @@ void Form1::search_bible_reference()
     const QString text = inpbibel->currentText();
     if (text.isEmpty())
         return;
-    displiste(QStringLiteral("select * from vw1qov where bibelstelle like '*") + text
-                  + QStringLiteral("*' order by book1,chapter1,verse1"),
-              list_cap);
+    show_book_list(reference_query(text));
 }
 
 void Form1::search_topic_area()
@@ -78,11 +72,10 @@ void Form1::search_topic_area()
     const int chosen = inpbereich->currentIndex();
     if (chosen == -1)
         return;
+    const Bereiche& bereiche = state_.lists.bereiche;
     for (std::size_t id = 1; id < bereiche.size(); ++id) {
         if (bereiche[id].position == chosen + 1)
-            displiste(QStringLiteral("select * from vw1qov where bereich=") + QString::number(id)
-                          + QStringLiteral(" order by datum"),
-                      list_cap);
+            show_book_list(topic_query(static_cast<qint64>(id)));
     }
 }
 
@@ -94,9 +87,9 @@ void Form1::search_date()
                      + format_short_date(settings_.today()) + QStringLiteral(" ein"));
         return;
     }
-    if (setactdate(actdate, QDateTime(*date, QTime(0, 0), Qt::UTC), firstdate, lastdate,
+    if (setactdate(state_.actdate, QDateTime(*date, QTime(0, 0), Qt::UTC), state_.firstdate, state_.lastdate,
                    [this](const QString& text) { show_message(text); }))
-        loadday(actdate);
+        show_day(state_.actdate);
 }
 
 void Form1::search_author()
@@ -104,8 +97,5 @@ void Form1::search_author()
     const int chosen = inpautor->currentIndex();
     if (chosen == -1)
         return;
-    const int aid = inpautor->itemData(chosen).toInt();
-    displiste(QStringLiteral("select * from vw1qov where aid=") + QString::number(aid)
-                  + QStringLiteral(" order by datum"),
-              list_cap);
+    show_book_list(author_query(inpautor->itemData(chosen).toInt()));
 }

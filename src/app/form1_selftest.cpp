@@ -33,8 +33,8 @@ QString problem_report(const QStringList& problems)
 void Form1::Command3_Click()
 {
     // A finished run has nothing left to test; the next run starts afresh.
-    if (testdatum && *testdatum >= last_test_day)
-        testdatum.reset();
+    if (state_.testdatum && *state_.testdatum >= last_test_day)
+        state_.testdatum.reset();
 
     QStringList problems;
     const auto report = [&problems](const QString& problem) {
@@ -43,14 +43,14 @@ void Form1::Command3_Click()
     };
 
     do {
-        testdatum = testdatum ? testdatum->addDays(1) : first_test_day;
-        const QDate day = *testdatum;
+        state_.testdatum = state_.testdatum ? state_.testdatum->addDays(1) : first_test_day;
+        const QDate day = *state_.testdatum;
         const QString day_text = format_short_date(day);
         try {
-            loadday(day);
+            show_day(day);
             QCoreApplication::processEvents();
 
-            std::unique_ptr<Recordset> rs = db->OpenRecordset(QStringLiteral("QOV"));
+            std::unique_ptr<Recordset> rs = state_.db->OpenRecordset(QStringLiteral("QOV"));
             rs->setIndex(QStringLiteral("Datum"));
             rs->Seek(QStringLiteral("="), {QDateTime(day, QTime(0, 0), Qt::UTC)});
             QCoreApplication::processEvents();
@@ -73,7 +73,7 @@ void Form1::Command3_Click()
         } catch (const std::exception& e) {
             report(day_text + QStringLiteral(": ") + QString::fromStdString(e.what()));
         }
-    } while (*testdatum < last_test_day);
+    } while (*state_.testdatum < last_test_day);
 
     if (!problems.isEmpty())
         show_message(problem_report(problems));

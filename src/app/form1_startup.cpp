@@ -2,7 +2,6 @@
 
 #include "form1.h"
 
-#include "current_date.h"
 #include "html_view.h"
 #include "startup.h"
 
@@ -11,8 +10,6 @@
 
 void Form1::Form_Load()
 {
-    suchmode = 1;
-    apppath = settings_.apppath.endsWith(u'/') ? settings_.apppath : settings_.apppath + u'/';
     size_window_at_start();
 
     headline[0]->show();
@@ -24,9 +21,8 @@ void Form1::Form_Load()
     place_views_at_start(layout_, scale_.twips_x(width()), scale_.twips_y(height()));
     apply_layout();
 
-    load_form_resources(*this, apppath, [this](const QString& source) { queries_.append(source); });
+    state_ = load_form_resources(settings_.apppath, [this](const QString& source) { queries_.append(source); });
     fill_lists();
-    navbusy = false;
 }
 
 void Form1::Form_Activate()
@@ -36,10 +32,8 @@ void Form1::Form_Activate()
     fit_outer_size();
 
     report_failures([this] {
-        setactdate(actdate, QDateTime(settings_.today(), QTime(0, 0), Qt::UTC), firstdate, lastdate,
-                   [this](const QString& text) { show_message(text); });
-        loadday(actdate);
-        bible_navigate(actbcv, false, true);
+        go_to_today();
+        bible_navigate(state_.actbcv, false, true);
     });
     WB[1]->hide();
 }

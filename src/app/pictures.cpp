@@ -1,5 +1,7 @@
 #include "pictures.h"
 
+#include "commands.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -31,31 +33,6 @@ const QColor spine_dark(40, 41, 58);
 const QColor cross_gold(232, 196, 92);
 const QColor page_cream(250, 246, 232);
 const QColor glass_fill(236, 242, 252, 200);
-
-// The symbols of the toolbar buttons; buttons with the same meaning share one.
-enum class Art { previous, next, previous_book, next_book, today, search, imprint, help, bible, badge };
-
-bool is_go_button(int index)
-{
-    return index == 6 || index == 7 || index == 8 || index == 9 || index == 19;
-}
-
-std::optional<Art> toolbar_art_of(int index)
-{
-    switch (index) {
-    case 0: case 13: return Art::previous;
-    case 1: case 14: return Art::next;
-    case 11: return Art::previous_book;
-    case 12: return Art::next_book;
-    case 2: return Art::today;
-    case 3: case 16: return Art::search;
-    case 4: case 17: return Art::imprint;
-    case 5: case 18: return Art::help;
-    case 10: return Art::bible;
-    case 15: return Art::badge;
-    default: return std::nullopt;
-    }
-}
 
 // A transparent image of `size` device-independent pixels at `dpr` (a ratio that is not
 // positive counts as 1); painting on it happens in device-independent coordinates.
@@ -178,47 +155,49 @@ void draw_badge(QPainter &painter)
 
 // The symbol of a toolbar button in its normal place, inside 2..17 both ways so that the
 // pressed place one pixel further on still clears the bevel and its rounded corners.
-void draw_toolbar_symbol(QPainter &painter, Art art)
+void draw_toolbar_symbol(QPainter &painter, ButtonSymbol symbol)
 {
-    switch (art) {
-    case Art::previous:
+    switch (symbol) {
+    case ButtonSymbol::previous:
         fill_polygon(painter, triangle(7, true), symbol_grey);
         break;
-    case Art::next:
+    case ButtonSymbol::next:
         fill_polygon(painter, triangle(13, false), symbol_grey);
         break;
-    case Art::previous_book:
+    case ButtonSymbol::previous_book:
         fill_polygon(painter, triangle(4, true), symbol_grey);
         fill_polygon(painter, triangle(10, true), symbol_grey);
         break;
-    case Art::next_book:
+    case ButtonSymbol::next_book:
         fill_polygon(painter, triangle(10, false), symbol_grey);
         fill_polygon(painter, triangle(16, false), symbol_grey);
         break;
-    case Art::today:
+    case ButtonSymbol::today:
         painter.setPen(Qt::NoPen);
         painter.setBrush(symbol_grey);
         painter.drawRoundedRect(QRectF(6, 6, 8, 8), 2, 2);
         break;
-    case Art::search:
+    case ButtonSymbol::search:
         draw_magnifying_glass(painter);
         break;
-    case Art::imprint:
+    case ButtonSymbol::imprint:
         draw_centred_text(painter, QStringLiteral("i"), letter_font(15, false), QPointF(10, 10), symbol_grey);
         break;
-    case Art::help:
+    case ButtonSymbol::help:
         draw_centred_text(painter, QStringLiteral("?"), letter_font(15, false), QPointF(10, 10), symbol_grey);
         break;
-    case Art::bible:
+    case ButtonSymbol::bible:
         draw_book(painter, QPointF(4, 2), 1);
         break;
-    case Art::badge:
+    case ButtonSymbol::badge:
         draw_badge(painter);
+        break;
+    case ButtonSymbol::go:  // not a toolbar symbol: go_image() draws the go buttons
         break;
     }
 }
 
-QImage toolbar_image(Art art, bool pressed, qreal dpr)
+QImage toolbar_image(ButtonSymbol symbol, bool pressed, qreal dpr)
 {
     QImage image = blank_canvas(toolbar_size, dpr);
     QPainter painter(&image);
@@ -227,7 +206,7 @@ QImage toolbar_image(Art art, bool pressed, qreal dpr)
     draw_bevel(painter, QRectF(QPointF(0, 0), toolbar_size), 3, pressed, bevel_light, bevel_dark);
     if (pressed)
         painter.translate(1, 1);
-    draw_toolbar_symbol(painter, art);
+    draw_toolbar_symbol(painter, symbol);
     return image;
 }
 
@@ -262,12 +241,12 @@ QFont fitting_font(const QString &text, qreal width)
 
 QPixmap button_picture(int index, bool pressed, qreal dpr)
 {
-    if (is_go_button(index))
-        return QPixmap::fromImage(go_image(pressed, dpr));
-    const std::optional<Art> art = toolbar_art_of(index);
-    if (!art)
+    const CommandRow* row = command_row(index);
+    if (!row)
         return {};
-    return QPixmap::fromImage(toolbar_image(*art, pressed, dpr));
+    if (row->symbol == ButtonSymbol::go)
+        return QPixmap::fromImage(go_image(pressed, dpr));
+    return QPixmap::fromImage(toolbar_image(row->symbol, pressed, dpr));
 }
 
 QPixmap logo_picture(int row, qreal dpr)

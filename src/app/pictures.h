@@ -6,14 +6,12 @@
 // ratio. Every picture has a transparent background; the button strip's colour shows
 // through. Needs a QGuiApplication.
 
-// Picture of button `index` (0..19) of the window, normal or its pressed "hover twin",
-// drawn at device pixel ratio `dpr` (the pixmap's devicePixelRatio is set to dpr, so its
-// device-independent size is 20x20 for the toolbar buttons and 66x13 for the go buttons
-// 6, 7, 8, 9 and 19). Transparent background.
-// Buttons with the same meaning in both rows get pixel-identical pictures; the pressed
-// picture shows the same symbol one pixel further right and down, with the bevel's light
-// and dark edges exchanged. An index outside 0..19 gives a null pixmap; a ratio that is
-// not positive counts as 1.
+// Picture of button `index` (0..19, see commands.h), normal or its pressed "hover twin",
+// at device pixel ratio `dpr` (a ratio that is not positive counts as 1): 20x20
+// device-independent pixels for a toolbar button, 66x13 for a go button, on a transparent
+// background. Buttons with the same symbol get pixel-identical pictures; the pressed one
+// shows it one pixel further right and down, with the bevel's edges exchanged. Any other
+// index gives a null pixmap.
 QPixmap button_picture(int index, bool pressed, qreal dpr);
 
 // Logo of row 0 ("SELUNAR" in grey capitals) or row 1 ("BIBEL"), 47x20, transparent.

@@ -41,14 +41,11 @@ QString ScriptSession::run_step(const ScriptStep& step)
     case Kind::choose:
         return choose(step.name, step.x);
     case Kind::type:
-        form_.findChild<QLineEdit*>(step.name)->setText(step.text);
-        return {};
+        return type(step.name, step.text);
     case Kind::key:
-        press_key(step.name, step.x);
-        return {};
+        return press_key(step.name, step.x);
     case Kind::link:
-        Q_EMIT form_.findChild<HtmlView*>(QStringLiteral("WB%1").arg(step.x))->navigate_complete(step.text);
-        return {};
+        return follow_link(step.x, step.text);
     case Kind::resize:
         form_.resize(step.x, step.y);
         return {};
@@ -57,7 +54,10 @@ QString ScriptSession::run_step(const ScriptStep& step)
         form_.Timer1_Timer();
         return {};
     case Kind::selftest:
-        form_.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+        if (auto* button = form_.findChild<QPushButton*>(QStringLiteral("Command3")))
+            button->click();
+        else
+            return QStringLiteral("the window has no self-test button");
         return {};
     case Kind::dump:
         return dump(step.text);
@@ -70,6 +70,8 @@ QString ScriptSession::run_step(const ScriptStep& step)
 QString ScriptSession::choose(const QString& list_name, int index)
 {
     auto* list = form_.findChild<QComboBox*>(list_name);
+    if (!list)
+        return QStringLiteral("the window has no list %1").arg(list_name);
     if (index < 0 || index >= list->count())
         return QStringLiteral("%1 has no entry %2 (it has %3)").arg(list_name).arg(index).arg(list->count());
     // Choosing from the drop-down selects the entry and reports the choice,
@@ -79,9 +81,29 @@ QString ScriptSession::choose(const QString& list_name, int index)
     return {};
 }
 
-void ScriptSession::press_key(const QString& field_name, int code)
+QString ScriptSession::type(const QString& field_name, const QString& text)
 {
     auto* field = form_.findChild<QLineEdit*>(field_name);
+    if (!field)
+        return QStringLiteral("the window has no field %1").arg(field_name);
+    field->setText(text);
+    return {};
+}
+
+QString ScriptSession::follow_link(int view, const QString& address)
+{
+    auto* target = form_.findChild<HtmlView*>(QStringLiteral("WB%1").arg(view));
+    if (!target)
+        return QStringLiteral("the window has no view WB%1").arg(view);
+    Q_EMIT target->navigate_complete(address);
+    return {};
+}
+
+QString ScriptSession::press_key(const QString& field_name, int code)
+{
+    auto* field = form_.findChild<QLineEdit*>(field_name);
+    if (!field)
+        return QStringLiteral("the window has no field %1").arg(field_name);
     int key = Qt::Key_unknown;
     switch (code) {
     case 8: key = Qt::Key_Backspace; break;
@@ -98,6 +120,7 @@ void ScriptSession::press_key(const QString& field_name, int code)
     QCoreApplication::sendEvent(field, &press);
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
     QCoreApplication::sendEvent(field, &release);
+    return {};
 }
 
 QString ScriptSession::dump(const QString& path)

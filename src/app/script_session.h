@@ -17,14 +17,17 @@ public:
     explicit ScriptSession(Form1& form);
 
     // Runs `steps` in order. Returns empty text, or "line N: ..." for the
-    // first step that could not be carried out (an entry beyond a list, a file
-    // that cannot be written); the steps after it do not run.
+    // first step that could not be carried out (an entry beyond a list, a
+    // control the window lacks, a file that cannot be written); the steps
+    // after it do not run.
     QString run(const std::vector<ScriptStep>& steps);
 
 private:
     QString run_step(const ScriptStep& step);
     QString choose(const QString& list_name, int index);
-    void press_key(const QString& field_name, int code);
+    QString type(const QString& field_name, const QString& text);
+    QString press_key(const QString& field_name, int code);
+    QString follow_link(int view, const QString& address);
     QString dump(const QString& path);
     QString screenshot(const QString& path);
 

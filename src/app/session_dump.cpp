@@ -21,23 +21,26 @@ QJsonValue date_value(const std::optional<QDate>& date)
     return date ? date_value(*date) : QJsonValue();
 }
 
-template <class Widget>
-Widget* control(const Form1& form, const QString& name)
+// What `part` reads from the control `name`, or null when the window has no
+// such control.
+template <class Widget, class Part>
+QJsonValue of_control(const Form1& form, const QString& name, Part part)
 {
-    return form.findChild<Widget*>(name);
+    const Widget* widget = form.findChild<Widget*>(name);
+    return widget ? QJsonValue(part(*widget)) : QJsonValue();
 }
 
-QJsonObject list_state(const QComboBox* list)
+QJsonObject list_state(const QComboBox& list)
 {
     QJsonArray items;
-    for (int i = 0; i < list->count(); ++i)
-        items.append(list->itemText(i));
-    const int index = list->currentIndex();
-    return {{"count", list->count()},
+    for (int i = 0; i < list.count(); ++i)
+        items.append(list.itemText(i));
+    const int index = list.currentIndex();
+    return {{"count", list.count()},
             {"index", index},
-            {"text", list->currentText()},
+            {"text", list.currentText()},
             {"items", items},
-            {"data", index >= 0 ? QJsonValue::fromVariant(list->itemData(index)) : QJsonValue()}};
+            {"data", index >= 0 ? QJsonValue::fromVariant(list.itemData(index)) : QJsonValue()}};
 }
 
 QJsonArray rect_value(const TwipsRect& rect)
@@ -75,13 +78,16 @@ QJsonObject window_geometry(const Form1& form)
 QJsonObject session_dump(const Form1& form)
 {
     const FormState& s = form.state();
-    const auto* WB0 = control<HtmlView>(form, QStringLiteral("WB0"));
-    const auto* WB1 = control<HtmlView>(form, QStringLiteral("WB1"));
-    const std::optional<QString> top = WB1->top_anchor();
+    const auto page = [](const HtmlView& view) { return view.page_text(); };
+    const auto top_anchor = [](const HtmlView& view) {
+        const std::optional<QString> top = view.top_anchor();
+        return top ? QJsonValue(*top) : QJsonValue();
+    };
+    const auto text = [](const auto& control) { return control.text(); };
 
     QJsonObject lists;
     for (const char* name : {"inpbibel", "inpbereich", "inpautor", "books", "chaps"})
-        lists.insert(QLatin1String(name), list_state(control<QComboBox>(form, QLatin1String(name))));
+        lists.insert(QLatin1String(name), of_control<QComboBox>(form, QLatin1String(name), list_state));
 
     const FormGeometry& g = form.layout_twips();
     return {
@@ -96,13 +102,14 @@ QJsonObject session_dump(const Form1& form)
         {"navbusy", s.navbusy},
         {"wb0visible", s.wb0visible},
         {"visible", visibility(form)},
-        {"html", QJsonObject{{"WB0", WB0->page_text()}, {"WB1", WB1->page_text()}}},
-        {"top_anchor", QJsonObject{{"WB1", top ? QJsonValue(*top) : QJsonValue()}}},
+        {"html", QJsonObject{{"WB0", of_control<HtmlView>(form, QStringLiteral("WB0"), page)},
+                             {"WB1", of_control<HtmlView>(form, QStringLiteral("WB1"), page)}}},
+        {"top_anchor", QJsonObject{{"WB1", of_control<HtmlView>(form, QStringLiteral("WB1"), top_anchor)}}},
         {"lists", lists},
         {"fields",
-         QJsonObject{{"inpvolltext", control<QLineEdit>(form, QStringLiteral("inpvolltext"))->text()},
-                     {"inpdatum", control<QLineEdit>(form, QStringLiteral("inpdatum"))->text()}}},
-        {"captions", QJsonObject{{"SL", control<QLabel>(form, QStringLiteral("SL"))->text()}}},
+         QJsonObject{{"inpvolltext", of_control<QLineEdit>(form, QStringLiteral("inpvolltext"), text)},
+                     {"inpdatum", of_control<QLineEdit>(form, QStringLiteral("inpdatum"), text)}}},
+        {"captions", QJsonObject{{"SL", of_control<QLabel>(form, QStringLiteral("SL"), text)}}},
         {"geometry", QJsonObject{{"WB0", rect_value(g.WB0)},
                                  {"WB1", rect_value(g.WB1)},
                                  {"headline0", rect_value(g.headline0)},

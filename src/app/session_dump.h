@@ -1,7 +1,8 @@
 #pragma once
 // The window's state as one JSON object, for scripted sessions and their
 // tests. Visibility is each control's own flag (shown or hidden by the
-// program), whatever its containers do.
+// program), whatever its containers do; a part whose control the window
+// lacks is null.
 
 #include <QJsonObject>
 

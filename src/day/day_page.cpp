@@ -50,7 +50,7 @@ QString author_link(Database& db, const QVariant& aid)
 } // namespace
 
 QString loadday(QDate datum, Recordset& rsQov, Database& db, const QString& tplday,
-                const QString& tplbibelst, const Bereiche& bereiche, QString& suchworte)
+                const QString& tplbibelst, const Bereiche& bereiche, const QString& suchworte)
 {
     rsQov.Seek(QStringLiteral("="), {QDateTime(datum, QTime(0, 0), Qt::UTC)});
     const bool found = !rsQov.NoMatch();
@@ -79,8 +79,5 @@ QString loadday(QDate datum, Recordset& rsQov, Database& db, const QString& tpld
     StrReplaceInPlace(page, QStringLiteral("#Bibellese#"),
                       splitbibelst(field("Bibellese"), field("bcv2"), tplbibelst));
     StrReplaceInPlace(page, QStringLiteral("#Autor#"), author_link(db, field("AID")));
-    // Cleared only once the page is complete, so a failing author query
-    // leaves the words for the next try.
-    suchworte.clear();
     return page;
 }

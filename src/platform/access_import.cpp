@@ -32,9 +32,9 @@ constexpr std::chrono::seconds import_timeout{20};
 constexpr qsizetype catalog_page = 2;
 constexpr std::uint8_t table_definition_page = 0x02;
 
-DatabaseError error_for(const QString& path, const QString& cause)
+DatabaseError error_for(const QString& path, const QString& cause, FileFailure failure)
 {
-    return DatabaseError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), cause));
+    return DatabaseError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), cause), failure);
 }
 
 // What libmdb takes on trust before it reads anything: whole pages and a
@@ -154,7 +154,8 @@ sqlite3* import_access_database(const QString& path, const QString& connect)
 {
     QFile input(path);
     if (!input.open(QIODevice::ReadOnly))
-        throw error_for(path, QStringLiteral("cannot read the file: %1").arg(input.errorString()));
+        throw error_for(path, QStringLiteral("cannot read the file: %1").arg(input.errorString()),
+                            FileFailure::unreadable);
     // Mapped, not read: the parent looks at the first pages only, the child
     // reads the rest.
     const qint64 size = input.size();
@@ -163,7 +164,8 @@ sqlite3* import_access_database(const QString& path, const QString& connect)
     if (!mapped && size > 0) {
         contents = input.readAll();
         if (input.error() != QFileDevice::NoError)
-            throw error_for(path, QStringLiteral("cannot read the file: %1").arg(input.errorString()));
+            throw error_for(path, QStringLiteral("cannot read the file: %1").arg(input.errorString()),
+                            FileFailure::unreadable);
     }
     const std::span<std::uint8_t> file = mapped
         ? std::span(mapped, static_cast<std::size_t>(size))
@@ -172,23 +174,24 @@ sqlite3* import_access_database(const QString& path, const QString& connect)
 
     const AccessHeader header = read_access_header(view);
     if (header.format == AccessFormat::NotAccess)
-        throw error_for(path, QStringLiteral("not an Access (Jet) database file"));
+        throw error_for(path, QStringLiteral("not an Access (Jet) database file"), FileFailure::not_a_database);
     if (header.format == AccessFormat::Ace)
         throw error_for(path, QStringLiteral("unsupported format: Access 2007 and later (.accdb) files "
                                              "cannot be read; save the database as an Access "
-                                             "2000-2003 file (.mdb)"));
+                                             "2000-2003 file (.mdb)"),
+                        FileFailure::unsupported_format);
     if (!header.password.isEmpty() && header.password != connect_password(connect))
-        throw error_for(path, QStringLiteral("not a valid password"));
+        throw error_for(path, QStringLiteral("not a valid password"), FileFailure::wrong_password);
     if (const QString fault = structure_fault(view, header); !fault.isEmpty())
-        throw error_for(path, fault);
+        throw error_for(path, fault, FileFailure::damaged);
 
     sqlite3* db = nullptr;
     try {
         db = copied_database(file, header);
     } catch (const IsolationError& error) {
-        throw error_for(path, isolation_fault(error));
+        throw error_for(path, isolation_fault(error), FileFailure::damaged);
     }
     if (!db)
-        throw error_for(path, QStringLiteral("cannot load the copied database into memory"));
+        throw error_for(path, QStringLiteral("cannot load the copied database into memory"), FileFailure::unknown);
     return db;
 }

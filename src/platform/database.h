@@ -10,7 +10,9 @@
 // calendar dates, UTC merely keeps daylight-saving rules out of them).
 //
 // Every failure is a DatabaseError whose message names the file (or the SQL
-// text) and the cause.
+// text) and the cause; a file that cannot be opened also tells its kind.
+
+#include "file_failure.h"
 
 #include <QDateTime>
 #include <QString>
@@ -23,8 +25,12 @@
 
 class DatabaseError : public std::runtime_error {
 public:
-    explicit DatabaseError(const QString& message);
+    explicit DatabaseError(const QString& message, FileFailure failure = FileFailure::unknown);
     QString message() const { return QString::fromStdString(what()); }
+    FileFailure failure() const { return failure_; }
+
+private:
+    FileFailure failure_;
 };
 
 // A set of rows with a current row. Two kinds exist:
@@ -104,6 +110,9 @@ public:
 // - Access 2007 and later (ACE) files are refused as "unsupported format";
 // - anything else is refused as "not a database file".
 // `exclusive` and `readOnly` are accepted for the callers' sake; the file is
-// always opened shared and read-only. Throws DatabaseError naming the path.
+// always opened shared and read-only. Throws DatabaseError naming the path;
+// its failure() is the kind (missing, folder, unreadable, empty,
+// not_a_database, unsupported_format, wrong_password, damaged), unknown only
+// where the file looked sound and the engine still refused it.
 std::unique_ptr<Database> OpenDatabase(const QString& path, bool exclusive = false,
                                        bool readOnly = false, const QString& connect = {});

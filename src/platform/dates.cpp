@@ -33,23 +33,40 @@ QString format_short_date(QDate date)
     return german().toString(date, QStringLiteral("dd.MM.yyyy"));
 }
 
-std::optional<QDate> read_user_date(const QString& text)
+namespace {
+
+// Day, separator, month and year of `match` as a date; a year left out is
+// `book_year`.
+std::optional<QDate> date_of_match(const QRegularExpressionMatch& match, int book_year)
 {
-    static const QRegularExpression form(
-        QStringLiteral(R"(^\s*(\d{1,2})([./-])(\d{1,2})\2(\d{2}|\d{4})\s*$)"));
-    const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch())
         return std::nullopt;
     const int day = match.captured(1).toInt();
     const int month = match.captured(3).toInt();
     const QString year_text = match.captured(4);
-    int year = year_text.toInt();
+    int year = year_text.isEmpty() ? book_year : year_text.toInt();
     if (year_text.size() == 2)
         year += year < 30 ? 2000 : 1900;
     const QDate date(year, month, day);
     if (!date.isValid())
         return std::nullopt;
     return date;
+}
+
+} // namespace
+
+std::optional<QDate> read_user_date(const QString& text)
+{
+    static const QRegularExpression form(
+        QStringLiteral(R"(^\s*(\d{1,2})([./-])(\d{1,2})\2(\d{2}|\d{4})\s*$)"));
+    return date_of_match(form.match(text), 0);
+}
+
+std::optional<QDate> read_date_field(const QString& text, int book_year)
+{
+    static const QRegularExpression form(
+        QStringLiteral(R"(^\s*(\d{1,2})\s*([./-])\s*(\d{1,2})\s*(?:\2\s*(\d{2}|\d{4})?\s*)?$)"));
+    return date_of_match(form.match(text), book_year);
 }
 
 QDate date_of(const QVariant& value)

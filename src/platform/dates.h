@@ -27,6 +27,11 @@ QString format_short_date(QDate date);
 // 19xx. Anything else, or a day that does not exist, gives nullopt.
 std::optional<QDate> read_user_date(const QString& text);
 
+// Reads the date field: every form read_user_date takes, with blanks also
+// around the separators (" 24. 12. 2024 "), and day and month alone ("24.12."
+// or "24.12") as that day in `book_year`.
+std::optional<QDate> read_date_field(const QString& text, int book_year);
+
 // The calendar date of a database value: a date-time or date gives its date,
 // ISO text ("YYYY-MM-DD", optionally followed by a time) its date; anything
 // else, Null included, gives an invalid QDate.

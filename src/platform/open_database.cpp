@@ -9,15 +9,19 @@
 
 #include <sqlite3.h>
 
-DatabaseError::DatabaseError(const QString& message) : std::runtime_error(message.toStdString()) {}
+DatabaseError::DatabaseError(const QString& message, FileFailure failure)
+    : std::runtime_error(message.toStdString())
+    , failure_(failure)
+{
+}
 
 namespace {
 
 constexpr qsizetype header_size = 100; // an SQLite file's header
 
-[[noreturn]] void fail(const QString& path, const QString& cause)
+[[noreturn]] void fail(const QString& path, const QString& cause, FileFailure failure)
 {
-    throw DatabaseError(path + QStringLiteral(": ") + cause);
+    throw DatabaseError(path + QStringLiteral(": ") + cause, failure);
 }
 
 quint32 big_endian(const QByteArray& bytes, int offset, int size)
@@ -33,19 +37,20 @@ quint32 big_endian(const QByteArray& bytes, int offset, int size)
 void check_sqlite_header(const QString& path, const QByteArray& header, qint64 file_size)
 {
     if (header.size() < header_size)
-        fail(path, QStringLiteral("damaged or truncated database file (header cut off)"));
+        fail(path, QStringLiteral("damaged or truncated database file (header cut off)"), FileFailure::damaged);
     quint32 page_size = big_endian(header, 16, 2);
     if (page_size == 1)
         page_size = 65536;
     if (page_size < 512 || page_size > 65536 || (page_size & (page_size - 1)) != 0)
-        fail(path, QStringLiteral("damaged database file (invalid page size)"));
+        fail(path, QStringLiteral("damaged database file (invalid page size)"), FileFailure::damaged);
     // The page count is valid when the change counter equals the
     // "version valid for" number.
     const quint32 pages = big_endian(header, 28, 4);
     const bool pages_valid = pages > 0 && big_endian(header, 24, 4) == big_endian(header, 92, 4);
     const qint64 expected = pages_valid ? qint64(pages) * page_size : page_size;
     if (file_size < expected)
-        fail(path, QStringLiteral("damaged or truncated database file (%1 bytes of %2)").arg(file_size).arg(expected));
+        fail(path, QStringLiteral("damaged or truncated database file (%1 bytes of %2)").arg(file_size).arg(expected),
+             FileFailure::damaged);
 }
 
 // Opens an SQLite file strictly for reading: "immutable" makes SQLite take no
@@ -60,7 +65,7 @@ sqlite3* open_sqlite_read_only(const QString& path)
     if (rc != SQLITE_OK) {
         const QString cause = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_close(db);
-        fail(path, cause);
+        fail(path, cause, FileFailure::unreadable);
     }
     return db;
 }
@@ -71,19 +76,19 @@ std::unique_ptr<Database> OpenDatabase(const QString& path, bool, bool, const QS
 {
     const QFileInfo info(path);
     if (!info.exists())
-        fail(path, QStringLiteral("file not found"));
+        fail(path, QStringLiteral("file not found"), FileFailure::missing);
     if (info.isDir())
-        fail(path, QStringLiteral("is a folder, not a database file"));
+        fail(path, QStringLiteral("is a folder, not a database file"), FileFailure::folder);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        fail(path, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
+        fail(path, QStringLiteral("cannot be read (%1)").arg(file.errorString()), FileFailure::unreadable);
     const QByteArray header = file.read(header_size);
     if (header.isEmpty() && file.error() != QFileDevice::NoError)
-        fail(path, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
+        fail(path, QStringLiteral("cannot be read (%1)").arg(file.errorString()), FileFailure::unreadable);
     const qint64 size = file.size();
     file.close();
     if (header.isEmpty())
-        fail(path, QStringLiteral("the file is empty"));
+        fail(path, QStringLiteral("the file is empty"), FileFailure::empty);
 
     if (header.startsWith(QByteArrayView("SQLite format 3\0", 16))) {
         check_sqlite_header(path, header, size);
@@ -92,5 +97,5 @@ std::unique_ptr<Database> OpenDatabase(const QString& path, bool, bool, const QS
     const QByteArray signature = header.mid(4, 16);
     if (signature == QByteArrayView("Standard Jet DB\0", 16) || signature == QByteArrayView("Standard ACE DB\0", 16))
         return std::make_unique<SqliteDatabase>(import_access_database(path, connect), path);
-    fail(path, QStringLiteral("not a database file"));
+    fail(path, QStringLiteral("not a database file"), FileFailure::not_a_database);
 }

@@ -22,9 +22,18 @@ QString quoted_name(const QString& name)
 
 namespace {
 
-[[noreturn]] void throw_sql_error(const QString& sql, const QString& cause)
+[[noreturn]] void throw_sql_error(const QString& sql, const QString& cause,
+                                  FileFailure failure = FileFailure::unknown)
 {
-    throw DatabaseError(sql + QStringLiteral(": ") + cause);
+    throw DatabaseError(sql + QStringLiteral(": ") + cause, failure);
+}
+
+// What the engine's last error says about the file: damaged pages show only
+// when a statement reaches them.
+FileFailure failure_of(sqlite3* db)
+{
+    const int code = sqlite3_errcode(db) & 0xff;
+    return code == SQLITE_CORRUPT || code == SQLITE_NOTADB ? FileFailure::damaged : FileFailure::unknown;
 }
 
 } // namespace
@@ -35,7 +44,7 @@ void execute(const Connection& db, const QString& sql, const QString& source)
     if (sqlite3_exec(db.get(), sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
         const QString cause = error ? QString::fromUtf8(error) : sqlite_message(db.get());
         sqlite3_free(error);
-        throw_sql_error(source.isEmpty() ? sql : source, cause);
+        throw_sql_error(source.isEmpty() ? sql : source, cause, failure_of(db.get()));
     }
 }
 
@@ -45,7 +54,7 @@ Statement::Statement(Connection db, const QString& sql, const QString& source)
     const QByteArray text = sql.toUtf8();
     const char* tail = nullptr;
     if (sqlite3_prepare_v2(db_.get(), text.constData(), int(text.size()), &stmt_, &tail) != SQLITE_OK)
-        throw_sql_error(source_, sqlite_message(db_.get()));
+        throw_sql_error(source_, sqlite_message(db_.get()), failure_of(db_.get()));
     if (!stmt_)
         throw_sql_error(source_, QStringLiteral("no statement in the text"));
     const QByteArray rest = QByteArray(tail).trimmed();
@@ -81,8 +90,9 @@ bool Statement::step()
         return false;
     default: {
         const QString cause = sqlite_message(db_.get());
+        const FileFailure failure = failure_of(db_.get());
         sqlite3_reset(stmt_);
-        throw_sql_error(source_, cause);
+        throw_sql_error(source_, cause, failure);
     }
     }
 }

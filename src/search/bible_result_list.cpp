@@ -3,19 +3,9 @@
 #include "StdUtil.h"
 #include "database.h"
 #include "highlighting.h"
-#include "joined_page.h"
-
-#include <memory>
+#include "list_page.h"
 
 namespace {
-
-constexpr int cap = 100;
-
-QString cap_notice()
-{
-    return QStringLiteral("<br><font color=\"red\">Es wurden mehr als ") + QString::number(cap)
-         + QStringLiteral(" Einträge gefunden.<br>Bitte präzisieren Sie die Suche.</font>");
-}
 
 QString verse_row(const Recordset& rs, QString row, const Buecher& buecher, const QString& suchworte)
 {
@@ -31,28 +21,26 @@ QString verse_row(const Recordset& rs, QString row, const Buecher& buecher, cons
     return row;
 }
 
+QString closing_row(QString row, int cap)
+{
+    StrReplaceInPlace(row, QStringLiteral("#Vers#"), cap_notice(cap));
+    StrReplaceInPlace(row, QStringLiteral("#bcv#"), QString());
+    StrReplaceInPlace(row, QStringLiteral("#Bibelstelle#"), QString());
+    return row;
+}
+
 } // namespace
 
-QString dispbibelliste(Database& bibeldb, const QString& sql, const QString& tplbibelliste,
-                       const Buecher& buecher, QString& suchworte)
+QString dispbibelliste(Database& bibeldb, const QString& sql, int cap, const QString& tplbibelliste,
+                       const Buecher& buecher, const QString& suchworte)
 {
-    const std::unique_ptr<Recordset> rs = bibeldb.OpenRecordset(sql);
-    const QString marker = QStringLiteral("<!--X-->");
-    const QString rowtemplate = GetToken(tplbibelliste, marker, 2);
-    std::vector<QString> rows;
-    int count = 0;
-    for (; !rs->Eof() && count <= cap; rs->MoveNext()) {
-        ++count;
-        rows.push_back(verse_row(*rs, rowtemplate, buecher, suchworte));
-    }
-    if (count >= cap) {
-        QString row = rowtemplate;
-        StrReplaceInPlace(row, QStringLiteral("#Vers#"), cap_notice());
-        StrReplaceInPlace(row, QStringLiteral("#bcv#"), QString());
-        StrReplaceInPlace(row, QStringLiteral("#Bibelstelle#"), QString());
-        rows.push_back(std::move(row));
-    }
-    rs->Close();
-    suchworte.clear();
-    return joined_page(GetToken(tplbibelliste, marker, 1), rows, GetToken(tplbibelliste, marker, 3));
+    const ListTemplate parts = cut_list_template(tplbibelliste);
+    std::vector<QString> rows = listed_rows(bibeldb, sql, cap, [&](const Recordset& rs) {
+        return verse_row(rs, parts.row, buecher, suchworte);
+    });
+    // The query asks for no more than `cap` verses, so the notice shows
+    // once the cap is reached.
+    if (static_cast<qsizetype>(rows.size()) >= cap)
+        rows.push_back(closing_row(parts.row, cap));
+    return joined_page(parts, rows);
 }

@@ -6,14 +6,10 @@
 
 class Database;
 
-// The Bible result list of `sql` run on `bibeldb` (yielding "book",
-// "chapter", "verse", "Bible_Text"). `tplbibelliste` is cut at "<!--X-->"
-// into head, row template and tail. Each row fills "#Bibelstelle#" (book
-// name, " ", chapter, ",", verse), "#Vers#" (the verse text with the words of
-// `suchworte` in "<b>"; Null gives empty text) and "#bcv#" (book_chapter_verse).
-// At most 101 verses are listed; when 100 or more were listed a closing row
-// follows with the notice in "#Vers#". `suchworte` is cleared afterwards.
-// Throws DatabaseError when the query is rejected or fails; nothing is built
-// and `suchworte` is kept then.
-QString dispbibelliste(Database& bibeldb, const QString& sql, const QString& tplbibelliste,
-                       const Buecher& buecher, QString& suchworte);
+// The Bible result list of `sql` run on `bibeldb`: one row of
+// `tplbibelliste` per verse (reference, verse text with the words of
+// `suchworte` in bold, key for the link), at most `cap` + 1 of them, and a
+// closing row with the cap notice once `cap` verses were listed.
+// Throws DatabaseError when the query is rejected or fails.
+QString dispbibelliste(Database& bibeldb, const QString& sql, int cap, const QString& tplbibelliste,
+                       const Buecher& buecher, const QString& suchworte);

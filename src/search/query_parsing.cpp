@@ -23,10 +23,10 @@ QString upper_case(const QString& word)
 
 } // namespace
 
-QString parsesql(const QString& field, const QString& q, QString& suchworte)
+SearchCondition parsesql(const QString& field, const QString& q)
 {
-    suchworte.clear();
     QString condition;
+    QString suchworte;
     QString word;
     const auto end_word = [&] {
         if (word.isEmpty())
@@ -43,5 +43,5 @@ QString parsesql(const QString& field, const QString& q, QString& suchworte)
     }
     end_word();
     condition.chop(4);
-    return condition;
+    return {condition, suchworte};
 }

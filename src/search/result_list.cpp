@@ -5,18 +5,14 @@
 #include "database.h"
 #include "dates.h"
 #include "highlighting.h"
-#include "joined_page.h"
-
-#include <memory>
+#include "list_page.h"
 
 namespace {
 
 QString notice_row(int cap)
 {
     return QStringLiteral("<tr><td></td><td colspan=\"5\"><font face=\"Verdana, Arial, Helvetica\" size=\"2\">")
-         + QStringLiteral("<br><font color=\"red\">Es wurden mehr als ") + QString::number(cap)
-         + QStringLiteral(" Einträge gefunden.<br>Bitte präzisieren Sie die Suche.</font>")
-         + QStringLiteral("</font></td></tr>");
+         + cap_notice(cap) + QStringLiteral("</font></td></tr>");
 }
 
 QString filled_row(const Recordset& rs, QString row, const Bereiche& bereiche, const QString& suchworte)
@@ -41,17 +37,11 @@ QString filled_row(const Recordset& rs, QString row, const Bereiche& bereiche, c
 QString displiste(Database& db, const QString& sql, int anzentry, const QString& tplliste,
                   const Bereiche& bereiche, const QString& suchworte)
 {
-    const std::unique_ptr<Recordset> rs = db.OpenRecordset(sql);
-    const QString marker = QStringLiteral("<!--X-->");
-    const QString rowtemplate = GetToken(tplliste, marker, 2);
-    std::vector<QString> rows;
-    int n = 0;
-    for (; !rs->Eof() && n <= anzentry; rs->MoveNext()) {
-        ++n;
-        rows.push_back(filled_row(*rs, rowtemplate, bereiche, suchworte));
-    }
-    if (n > anzentry)
+    const ListTemplate parts = cut_list_template(tplliste);
+    std::vector<QString> rows = listed_rows(db, sql, anzentry, [&](const Recordset& rs) {
+        return filled_row(rs, parts.row, bereiche, suchworte);
+    });
+    if (static_cast<qsizetype>(rows.size()) > anzentry)
         rows.push_back(notice_row(anzentry));
-    rs->Close();
-    return joined_page(GetToken(tplliste, marker, 1), rows, GetToken(tplliste, marker, 3));
+    return joined_page(parts, rows);
 }

@@ -1,4 +1,5 @@
 #include "dates.h"
+#include "day_reference.h"
 
 #include <QDateTime>
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@ TEST(GermanDates, LongMessageListAndShortForms)
     EXPECT_EQ(format_message_date(QDate(2023, 3, 31)), u"31. März 2023"_qs);
     EXPECT_EQ(format_list_date(QDate(2024, 3, 5)), u"05.03.24"_qs);
     EXPECT_EQ(format_short_date(QDate(2024, 3, 5)), u"05.03.2024"_qs);
+    EXPECT_EQ(day_reference(QDate(2024, 3, 5)), u"Selunar 2024, Dienstag, 5. März 2024"_qs);
 }
 
 TEST(ReadUserDate, UsualGermanFormsTwoDigitYearsSplitAtThirty)
@@ -25,6 +27,19 @@ TEST(ReadUserDate, UsualGermanFormsTwoDigitYearsSplitAtThirty)
     };
     for (const auto& [text, date] : cases)
         EXPECT_EQ(read_user_date(QString::fromLatin1(text)), date) << text;
+}
+
+TEST(ReadDateField, BlanksAroundSeparatorsAndTheBooksYearWhenLeftOut)
+{
+    const std::tuple<const char*, int, std::optional<QDate>> cases[] = {
+        {" 24. 12. 2024 ", 2024, QDate(2024, 12, 24)}, {"24 . 12 . 24", 2024, QDate(2024, 12, 24)},
+        {"24.12.", 2024, QDate(2024, 12, 24)},          {"24.12", 2023, QDate(2023, 12, 24)},
+        {" 5/3/ ", 2024, QDate(2024, 3, 5)},            {"29.2.", 2024, QDate(2024, 2, 29)},
+        {"29.2.", 2023, {}}, {"24.12/2024", 2024, {}}, {"24 12 2024", 2024, {}}, {"24.12.-", 2024, {}},
+        {".12.", 2024, {}},  {"2 4.12.", 2024, {}},    {"24.12.2024x", 2024, {}}, {"", 2024, {}},
+    };
+    for (const auto& [text, year, date] : cases)
+        EXPECT_EQ(read_date_field(QString::fromLatin1(text), year), date) << text;
 }
 
 TEST(DateOf, ReadsDatabaseDateValues)

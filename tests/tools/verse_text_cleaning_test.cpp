@@ -1,7 +1,7 @@
 // Turning a raw OSIS verse entry into plain verse text: the cut elements must
 // neither glue words together nor leave blanks before punctuation, and the
-// remaining markup must go without a trace. The entries are shaped like the
-// World English Bible module's.
+// remaining markup must go without a trace. The entries are shaped like those
+// of the Elberfelder module and of Debian's English modules.
 
 #include "sword_bible.h"
 
@@ -31,6 +31,18 @@ TEST(VerseTextCleaning, CutElementsNeitherGlueWordsNorLeaveBlanksOtherMarkupGoes
         {"be with all the saints. Amen.  <chapter eID=\"Rev.22\"/> <div type=\"glossary\"/> The following words",
          "be with all the saints. Amen."},
         {"<chapter osisID=\"Ps.1\" sID=\"Ps.1\"/>Blessed is the man", "Blessed is the man"},
+        // The milestones at the end of a chapter and of a book, and the blanks before them.
+        {"der sechste Tag.  <chapter eID=\"Gen.1\"/> <div eID=\"gen3\" type=\"x-p\"/>", "der sechste Tag."},
+        {"in eine Lade in \xC3\x84gypten.  <chapter eID=\"Gen.50\"/> <div eID=\"gen52\" type=\"x-p\"/> "
+         "<div canonical=\"true\" eID=\"gen2\" osisID=\"Gen\" type=\"book\"/>",
+         "in eine Lade in \xC3\x84gypten."},
+        // Notes of another numbering, at the start or inside.
+        {"(H5:20) Und Jehova redete zu Mose", "Und Jehova redete zu Mose"},
+        {"und sprach: (H30:2) Dies ist es", "und sprach: Dies ist es"},
+        {"(G13:13) Die Gnade des Herrn", "Die Gnade des Herrn"},
+        // A psalm's superscription that is plain text stays part of verse 1.
+        {" Ein Psalm von David. Jehova ist mein Hirte, mir wird nichts mangeln. ",
+         "Ein Psalm von David. Jehova ist mein Hirte, mir wird nichts mangeln."},
         // Element names match wholly.
         {"a <notebook>b</notebook> c <titles>d</titles>", "a b c d"},
         {"<w lemma=\"strong:H0430\">In</w> <w lemma=\"strong:H0853\">the</w> beginning, "
@@ -42,6 +54,7 @@ TEST(VerseTextCleaning, CutElementsNeitherGlueWordsNorLeaveBlanksOtherMarkupGoes
         {"end<lb/>start<div type=\"x-p\" sID=\"c\"/>next<milestone type=\"x\"/>last", "end start next last"},
         {"<lg sID=\"g\"/> <l sID=\"h\"/>Blessed<l eID=\"h\"/> <lg eID=\"g\"/>", "Blessed"},
         {"<note>TR adds a verse.</note>", nullptr},
+        {" <chapter eID=\"Rev.12\"/> <div eID=\"gen1246\" type=\"x-p\"/>", nullptr},
         {"   ", nullptr},
     };
     for (const auto& [raw, plain] : cases)

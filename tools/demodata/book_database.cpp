@@ -38,18 +38,17 @@ void write_areas(SqliteFile& file)
         insert.run({a.id, a.name, a.picture});
 }
 
-void write_books(SqliteFile& file, const BibleText& bible)
+void write_books(SqliteFile& file)
 {
     file.exec("CREATE TABLE Bibel (Lfdnr INTEGER, buch TEXT, maxkapitel INTEGER)");
     SqliteFile::Statement insert(file, "INSERT INTO Bibel (Lfdnr, buch, maxkapitel) VALUES (?, ?, ?)");
     for (int book = 1; book <= bible_book_count; ++book)
-        insert.run({book, german_book_name(book), bible.chapter_count(book)});
+        insert.run({book, german_book_name(book), bible_books()[std::size_t(book - 1)].chapters});
 }
 
 } // namespace
 
-void write_book_database(const QString& path, const std::vector<DayRow>& days,
-                         const BibleText& bible)
+void write_book_database(const QString& path, const std::vector<DayRow>& days)
 {
     SqliteFile file(path);
     file.exec("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF;");
@@ -57,7 +56,7 @@ void write_book_database(const QString& path, const std::vector<DayRow>& days,
     write_days(file, days);
     write_authors(file);
     write_areas(file);
-    write_books(file, bible);
+    write_books(file);
     file.exec(vw1qov_view_sql(false));
     file.exec(vw1autorenaktiv_view_sql(false));
     file.exec("COMMIT");

@@ -3,14 +3,12 @@
 // "Bereiche" and "Bibel", and the saved queries "vw1qov" and
 // "VW1AutorenAktiv" as views.
 
-#include "bible_text.h"
 #include "book_content.h"
 
 #include <QString>
 
 #include <vector>
 
-// Creates the SQLite file at `path` (replacing it). The chapter counts of
-// "Bibel" come from `bible`. Throws SqliteError.
-void write_book_database(const QString& path, const std::vector<DayRow>& days,
-                         const BibleText& bible);
+// Creates the SQLite file at `path` (replacing it). "Bibel" holds the book
+// list of bible_books.h. Throws SqliteError.
+void write_book_database(const QString& path, const std::vector<DayRow>& days);

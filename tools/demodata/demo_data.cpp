@@ -1,9 +1,11 @@
 #include "demo_data.h"
 
+#include "bible_books.h"
 #include "bible_database.h"
 #include "book_content.h"
 #include "book_database.h"
 #include "pictures.h"
+#include "sqlite_file.h"
 #include "sword_bible.h"
 
 #include <QDir>
@@ -13,19 +15,12 @@
 
 namespace {
 
-const char* const bible_module = "engWEB2015eb";
+const QString bible_module = "GerElb1905";
 
 void make_folder(const QString& path)
 {
     if (!QDir().mkpath(path))
         throw std::runtime_error("cannot create the folder " + path.toStdString());
-}
-
-void replace_file(const QString& from, const QString& to)
-{
-    QFile::remove(to);
-    if (!QFile::rename(from, to))
-        throw std::runtime_error("cannot rename " + from.toStdString() + " to " + to.toStdString());
 }
 
 void copy_templates(const QString& from, const QString& to)
@@ -45,7 +40,8 @@ void copy_templates(const QString& from, const QString& to)
 
 } // namespace
 
-void write_demo_data(const QString& program_folder, const QString& template_folder)
+void write_demo_data(const QString& program_folder, const QString& template_folder,
+                     const QString& sword_path)
 {
     make_folder(program_folder);
     make_folder(program_folder + "/qovfiles");
@@ -53,12 +49,15 @@ void write_demo_data(const QString& program_folder, const QString& template_fold
     copy_templates(template_folder, program_folder + "/qovfiles");
     write_pictures(program_folder + "/qov_pics");
 
-    const BibleText bible = read_sword_bible(bible_module);
-    const QString bible_path = program_folder + "/elberfelderbibel.mdb";
-    write_bible_database(bible_path + ".part", bible);
-    replace_file(bible_path + ".part", bible_path);
-
-    const QString book_path = program_folder + "/qov.mdb";
-    write_book_database(book_path + ".part", compose_book(bible), bible);
-    replace_file(book_path + ".part", book_path);
+    const BibleText bible = read_sword_bible(bible_module, sword_path);
+    // The book database lists the books with their chapter counts; the demo
+    // Bible must have just these.
+    if (const QStringList differences = differences_from_book_list(bible); !differences.isEmpty())
+        throw std::runtime_error("the demo Bible does not fit the book list: "
+                                 + differences.join("; ").toStdString());
+    replace_whole_file(program_folder + "/elberfelderbibel.mdb",
+                       [&](const QString& fresh) { write_bible_database(fresh, bible); });
+    const std::vector<DayRow> days = compose_book(bible);
+    replace_whole_file(program_folder + "/qov.mdb",
+                       [&](const QString& fresh) { write_book_database(fresh, days); });
 }

@@ -4,8 +4,10 @@
 #include <QString>
 
 // Writes into `program_folder` (created if missing): "elberfelderbibel.mdb"
-// from the SWORD module, "qov.mdb" with the composed book, "qovfiles/" with
-// every file of `template_folder`, and "qov_pics/" with the drawn pictures.
-// Databases are written under a temporary name and renamed when complete.
+// from the Elberfelder module in the SWORD folder `sword_path` (where SWORD
+// looks by default when empty), "qov.mdb" with the composed book, "qovfiles/"
+// with every file of `template_folder`, and "qov_pics/" with the drawn
+// pictures. Each database replaces its file only when complete.
 // Throws std::runtime_error (or a subclass) naming what failed.
-void write_demo_data(const QString& program_folder, const QString& template_folder);
+void write_demo_data(const QString& program_folder, const QString& template_folder,
+                     const QString& sword_path);

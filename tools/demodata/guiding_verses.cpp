@@ -30,13 +30,14 @@ bool is_devotional_book(int book)
     return book >= first_new_testament_book || old_testament.count(book) != 0;
 }
 
-// Uses of the areas' words that do not fit a devotional ("peace offering",
-// "hold your peace", "lovers").
+// Uses of the areas' words that do not fit a devotional: offerings
+// ("Friedensopfer", "Dankopfer"), killing, harlotry, idols, sins not forgiven,
+// prayers not heard.
 const QRegularExpression& unsuitable_verse()
 {
     static const QRegularExpression unsuitable(
-        "offering|sacrific|atonement|slaughter|\\bsl[ae][wi]n?\\b|\\bkill|murder|prostitut|\\blover"
-        "|\\bh[eo]lds? (your|his|their) peace|\\bheld (your|his|their) peace",
+        "opfer|sühn|schlacht|\\bschlug|\\berschl[au]g|\\btöte|\\bgetötet|\\bumbr[ai]ng|\\bmord"
+        "|\\bhur|\\bbuhl|götze|götter|geschnitzt|nicht vergeb|nicht hören",
         QRegularExpression::CaseInsensitiveOption);
     return unsuitable;
 }
@@ -70,9 +71,10 @@ const std::vector<const Verse*>& GuidingVerseChooser::pool(const TopicArea& area
         patterns.emplace_back(p, QRegularExpression::CaseInsensitiveOption);
     std::vector<const Verse*> verses;
     for (const Verse& v : bible_.verses()) {
-        // Short and long verses make poor guiding verses.
-        if (!v.text || v.text->size() < 40 || v.text->size() > 240 || !is_devotional_book(v.book)
-            || unsuitable_verse().match(*v.text).hasMatch())
+        // Short and long verses make poor guiding verses, and so do those
+        // that go on with the sentence of the verse before (lower case first).
+        if (!v.text || v.text->size() < 40 || v.text->size() > 240 || !v.text->front().isUpper()
+            || !is_devotional_book(v.book) || unsuitable_verse().match(*v.text).hasMatch())
             continue;
         for (const QRegularExpression& re : patterns) {
             if (re.match(*v.text).hasMatch()) {

@@ -1,6 +1,6 @@
 #pragma once
 // Chooses the guiding verses of the days: for each topic area, verses whose
-// English text holds one of the area's words, spread over the whole Bible,
+// text holds one of the area's words, spread over the whole Bible,
 // each verse used at most once in the year, in the reference form asked for.
 
 #include "bible_text.h"

@@ -1,6 +1,9 @@
 #include "sqlite_file.h"
 
 #include <QFile>
+#include <QTemporaryFile>
+
+#include <cstdio>
 
 #include <sqlite3.h>
 
@@ -68,4 +71,19 @@ void SqliteFile::Statement::run(const QVariantList& values)
     }
     if (sqlite3_step(stmt_) != SQLITE_DONE)
         file_.fail("cannot insert a row");
+}
+
+void replace_whole_file(const QString& path, const std::function<void(const QString& fresh)>& write)
+{
+    // The fresh file's unique name keeps two writers of one folder apart.
+    QTemporaryFile fresh(path + ".XXXXXX.part");
+    if (!fresh.open())
+        throw SqliteError((path + ": cannot create a file beside it: " + fresh.errorString()).toStdString());
+    fresh.close();
+    write(fresh.fileName());
+    // rename() replaces an existing target in one step, where QFile::rename
+    // would have to remove it first.
+    if (std::rename(QFile::encodeName(fresh.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        throw SqliteError((path + ": cannot replace it with " + fresh.fileName()).toStdString());
+    fresh.setAutoRemove(false);
 }

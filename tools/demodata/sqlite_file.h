@@ -6,6 +6,7 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include <functional>
 #include <stdexcept>
 
 struct sqlite3;
@@ -49,3 +50,9 @@ private:
     QString path_;
     sqlite3* db_ = nullptr;
 };
+
+// Writes the file `path` as a whole: `write` fills a fresh file beside it,
+// which then takes the place of `path` in one step, so that `path` is never
+// half-written. When `write` throws, the fresh file goes and `path` stays as
+// it was. Throws SqliteError when the fresh file cannot be created or moved.
+void replace_whole_file(const QString& path, const std::function<void(const QString& fresh)>& write);

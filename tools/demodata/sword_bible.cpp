@@ -2,6 +2,9 @@
 
 #include "bible_books.h"
 
+#include <QFile>
+#include <QRegularExpression>
+
 #include <swmgr.h>
 #include <swmodule.h>
 #include <versekey.h>
@@ -158,22 +161,62 @@ std::optional<QString> finish_verse_text(const QString& plain)
         if (after_word && before_word)
             joined += u' ';
     }
-    QString text = joined.simplified();
+    static const QRegularExpression other_numbering("\\([HG]\\d+:\\d+\\)");
+    QString text = joined.remove(other_numbering).simplified();
     if (text.isEmpty())
         return std::nullopt;
     return text;
 }
 
-BibleText read_sword_bible(const char* module_name)
+namespace {
+
+// A given folder is read alone: the user's own SWORD folder must not stand in
+// for a module that the folder lacks.
+std::unique_ptr<sword::SWMgr> sword_manager(const QString& sword_path)
 {
-    sword::SWMgr manager;
-    sword::SWModule* module = manager.getModule(module_name);
+    if (sword_path.isEmpty())
+        return std::make_unique<sword::SWMgr>();
+    return std::make_unique<sword::SWMgr>(QFile::encodeName(sword_path + "/").constData(), true,
+                                          nullptr, false, false);
+}
+
+// OSIS entries in UTF-8 go through the cutting above, which knows the
+// elements that are no verse text; other markups and encodings through
+// SWORD's own plain rendering (in UTF-8) with notes, headings and tags
+// switched off.
+std::optional<QString> verse_text(sword::SWModule& module, bool osis)
+{
+    if (osis)
+        return finish_verse_text(osis_to_plain(cut_non_verse_elements(module.getRawEntry())));
+    return finish_verse_text(QString::fromUtf8(module.stripText()));
+}
+
+} // namespace
+
+BibleText read_sword_bible(const QString& module_name, const QString& sword_path)
+{
+    const std::unique_ptr<sword::SWMgr> manager = sword_manager(sword_path);
+    for (const char* option : {"Footnotes", "Headings", "Strong's Numbers", "Morphological Tags",
+                               "Cross-references"})
+        manager->setGlobalOption(option, "Off");
+    const QString quoted = QString::fromUtf8("„%1“").arg(module_name);
+    sword::SWModule* module = manager->getModule(module_name.toUtf8().constData());
     if (!module)
-        throw BibleSourceError(std::string("SWORD module ") + module_name
-                               + " is not installed (Debian package sword-text-web)");
+        throw BibleSourceError(
+            (sword_path.isEmpty() ? QString("Das SWORD-Modul %1 ist nicht installiert.").arg(quoted)
+                                  : QString("Das SWORD-Modul %1 ist im Ordner „%2“ nicht installiert.")
+                                        .arg(quoted, sword_path))
+                .toStdString());
+    if (std::strcmp(module->getType(), sword::SWMgr::MODTYPE_BIBLES) != 0)
+        throw BibleSourceError(QString("Das SWORD-Modul %1 ist keine Bibel, sondern vom Typ „%2“.")
+                                   .arg(quoted, QString::fromUtf8(module->getType()))
+                                   .toStdString());
+    const char* source_type = module->getConfigEntry("SourceType");
+    const bool osis = source_type && std::strcmp(source_type, "OSIS") == 0 && module->getEncoding() == sword::ENC_UTF8;
     std::unique_ptr<sword::VerseKey> key(static_cast<sword::VerseKey*>(module->createKey()));
     std::vector<Verse> verses;
     verses.reserve(31104);
+    bool any_text = false;
     for (char testament = 1; testament <= key->getTestamentMax(); ++testament) {
         key->setTestament(testament);
         for (char b = 1; b <= key->getBookMax(); ++b) {
@@ -186,11 +229,13 @@ BibleText read_sword_bible(const char* module_name)
                 for (int verse = 1; verse <= key->getVerseMax(); ++verse) {
                     key->setVerse(verse);
                     module->setKey(*key);
-                    const QString plain = osis_to_plain(cut_non_verse_elements(module->getRawEntry()));
-                    verses.push_back({book, chapter, verse, finish_verse_text(plain)});
+                    verses.push_back({book, chapter, verse, verse_text(*module, osis)});
+                    any_text = any_text || verses.back().text;
                 }
             }
         }
     }
+    if (!any_text)
+        throw BibleSourceError(QString("Das SWORD-Modul %1 enthält keinen Bibeltext.").arg(quoted).toStdString());
     return BibleText(std::move(verses));
 }

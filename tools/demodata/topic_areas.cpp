@@ -6,7 +6,7 @@ const std::vector<TopicArea>& topic_areas()
 {
     static const std::vector<TopicArea> areas = {
         {1, "Vertrauen", "vertrauen.png", AreaSymbol::rock, QColor(0x6b, 0x7a, 0x8f),
-         {"\\btrust"},
+         {"\\bvertrau", "\\btrau(e|en|et|t|te|ten)\\b"},
          {"Vertrauen wagen", "Auf festem Grund", "Loslassen lernen", "Gott hält die Zukunft",
           "Wenn Pläne scheitern", "Ein Fels in der Brandung", "Sorgen abgeben", "Getragen sein"},
          {"Ein Kind springt vom Beckenrand ins Wasser, weil unten der Vater steht und die Arme "
@@ -42,7 +42,9 @@ const std::vector<TopicArea>& topic_areas()
           "Gehen Sie heute einen Weg ohne Eile und achten Sie darauf, was Sie trägt."}},
 
         {2, "Gebet", "gebet.png", AreaSymbol::candle, QColor(0x8e, 0x5a, 0x9b),
-         {"\\bpray"},
+         {"\\bbet(e|en|et|ete|eten)\\b",
+          "\\b(das|mein|dein|sein|ihr|unser|euer|im|zum|dem|des|vom|kein|ein|mit|durch) gebet\\b",
+          "\\bgebete", "\\bflehe"},
          {"Reden mit Gott", "Die Stille suchen", "Beten ohne Worte",
           "Wenn Gebete unbeantwortet scheinen", "Füreinander beten", "Das Vaterunser neu entdecken",
           "Ein Gebet am Morgen", "Dranbleiben"},
@@ -77,7 +79,7 @@ const std::vector<TopicArea>& topic_areas()
           "Verbinden Sie ein tägliches Ritual, etwa den ersten Kaffee, mit einem kurzen Gebet."}},
 
         {3, "Freude", "freude.png", AreaSymbol::sun, QColor(0xd9, 0x8e, 0x1f),
-         {"\\bjoy", "\\brejoic"},
+         {"\\bfreu", "\\bfrohlock"},
          {"Grund zur Freude", "Freude teilen", "Das Lachen nicht verlernen", "Kleine Freuden",
           "Freude trotz allem", "Ein Fest feiern", "Singen befreit", "Die Freude am Herrn"},
          {"Ein Großvater erzählt, wie sein Enkel zum ersten Mal das Meer gesehen hat. Der Junge "
@@ -110,7 +112,7 @@ const std::vector<TopicArea>& topic_areas()
           "Gönnen Sie sich heute bewusst eine kleine Freude und danken Sie Gott dafür."}},
 
         {4, "Hoffnung", "hoffnung.png", AreaSymbol::anchor, QColor(0x2f, 0x6f, 0x8f),
-         {"\\bhope"},
+         {"\\bhoff(?!art)", "\\bharre"},
          {"Ein Anker für die Seele", "Hoffnung über den Tag hinaus", "Wenn das Warten lang wird",
           "Neue Anfänge", "Das Ende des Tunnels", "Gottes Zusagen", "Hoffen gegen den Augenschein",
           "Was bleibt"},
@@ -146,7 +148,7 @@ const std::vector<TopicArea>& topic_areas()
           "Sprechen Sie am Abend aus, worauf Sie morgen hoffen."}},
 
         {5, "Liebe", "liebe.png", AreaSymbol::heart, QColor(0xb8, 0x3b, 0x4b),
-         {"\\blov"},
+         {"\\blieb(e|en|et|t|te|ten|st)\\b", "\\bgeliebt"},
          {"Geliebt, bevor wir lieben", "Liebe, die handelt", "Den Nächsten sehen",
           "Liebe deine Feinde", "Die Sprache der Liebe", "Treue im Kleinen", "Liebe ist geduldig",
           "Ein offenes Herz"},
@@ -181,7 +183,7 @@ const std::vector<TopicArea>& topic_areas()
           "Namen."}},
 
         {6, "Frieden", "frieden.png", AreaSymbol::rainbow, QColor(0x4f, 0x8f, 0x6a),
-         {"\\bpeace\\b"},
+         {"\\bfriede"},
          {"Frieden finden", "Friedensstifter sein", "Zur Ruhe kommen", "Frieden mit sich selbst",
           "Versöhnung wagen", "Der Friede Gottes", "Streit beilegen", "Ein ruhiges Herz"},
          {"Nach einem heftigen Gewitter spannt sich ein Regenbogen über das Tal. Die Luft ist "
@@ -215,7 +217,7 @@ const std::vector<TopicArea>& topic_areas()
           "Schalten Sie am Abend alle Bildschirme eine Stunde früher aus als sonst."}},
 
         {7, "Dankbarkeit", "dank.png", AreaSymbol::wheat, QColor(0xa8, 0x7b, 0x2c),
-         {"\\bthank"},
+         {"\\bdank", "\\bpreis(e|et|en)\\b", "\\blob(e|et|en|t)\\b"},
          {"Danke sagen", "Nichts ist selbstverständlich", "Ein dankbares Herz", "Ernte und Segen",
           "Dank im Alltag", "Vergiss nicht, was er dir Gutes getan hat", "Teilen aus Dankbarkeit",
           "Brot für jeden Tag"},
@@ -248,7 +250,7 @@ const std::vector<TopicArea>& topic_areas()
           "Geben Sie etwas von dem weiter, was Sie reichlich haben."}},
 
         {8, "Vergebung", "vergebung.png", AreaSymbol::cross, QColor(0x7a, 0x4a, 0x2e),
-         {"\\bforgiv"},
+         {"\\bvergeb(en|ung|e|et)\\b", "\\bvergib", "\\bvergab"},
          {"Neu anfangen dürfen", "Schuld beim Namen nennen", "Vergeben befreit",
           "Siebzigmal siebenmal", "Die offene Tür", "Gnade statt Recht", "Wenn die Wunde tief ist",
           "Das Kreuz als Zeichen"},
@@ -283,7 +285,7 @@ const std::vector<TopicArea>& topic_areas()
           "Lesen Sie das Gleichnis vom verlorenen Sohn in Lukas 15."}},
 
         {9, "Schöpfung", "schoepfung.png", AreaSymbol::tree, QColor(0x3f, 0x7d, 0x3a),
-         {"\\bcreated\\b", "\\bheavens\\b"},
+         {"\\bschuf\\b", "\\bgeschaffen", "\\bschöpfer", "\\bdie himmel\\b"},
          {"Staunen über die Schöpfung", "Bewahren, was uns anvertraut ist", "Der Himmel erzählt",
           "Wie ein Baum am Wasser", "Die Jahreszeiten", "Der Ruhetag der Schöpfung",
           "Jedes Geschöpf zählt", "Gottes Handschrift"},
@@ -318,7 +320,7 @@ const std::vector<TopicArea>& topic_areas()
           "Pflegen Sie eine Pflanze und nehmen Sie sich Zeit, ihr Wachsen zu beobachten."}},
 
         {10, "Gemeinschaft", "gemeinschaft.png", AreaSymbol::circles, QColor(0xc0, 0x6a, 0x2b),
-         {"\\bone another\\b", "\\bfellowship"},
+         {"\\beinander\\b", "\\bgemeinschaft"},
          {"Nicht allein unterwegs", "Einer trage des anderen Last", "Ein Leib, viele Glieder",
           "Gastfreundschaft", "Gemeinsam am Tisch", "Die Gemeinde als Familie", "Zuhören lernen",
           "Brücken bauen"},
@@ -349,7 +351,7 @@ const std::vector<TopicArea>& topic_areas()
           "Beten Sie für die Menschen, mit denen Sie am Sonntag Gottesdienst feiern."}},
 
         {11, "Weisheit", "weisheit.png", AreaSymbol::book, QColor(0x5a, 0x5f, 0x9e),
-         {"\\bwisdom", "\\bwise\\b"},
+         {"\\bweisheit", "\\beinsicht", "\\bweiser?\\b"},
          {"Der Anfang der Weisheit", "Gute Entscheidungen treffen", "Auf Rat hören",
           "Worte mit Gewicht", "Klug mit der Zeit umgehen", "Demut und Einsicht",
           "Das Herz eines Hörenden", "Lernen ein Leben lang"},
@@ -383,7 +385,7 @@ const std::vector<TopicArea>& topic_areas()
           "Schreiben Sie einen Satz, der Sie heute nachdenklich gemacht hat, in ein Notizbuch."}},
 
         {12, "Mut", "mut.png", AreaSymbol::shield, QColor(0x9b, 0x2d, 0x2d),
-         {"\\bcourage", "(n’t|\\bnot) be afraid\\b"},
+         {"\\bmut(es|ig|ige|igen)?\\b", "\\bgetrost", "fürchtet? (dich|euch) nicht"},
          {"Sei mutig und stark", "Fürchte dich nicht", "Den ersten Schritt wagen",
           "Mut zur Wahrheit", "Stark in der Schwachheit", "Aufstehen nach dem Fallen",
           "Gott ist mein Schild", "Gegen den Strom"},

@@ -1,6 +1,6 @@
 #pragma once
-// The topic areas of the demo book: name, picture, the English words whose
-// verses serve as the area's guiding verses, and the German building blocks
+// The topic areas of the demo book: name, picture, the words whose verses
+// serve as the area's guiding verses, and the German building blocks
 // from which the devotionals of the area are composed.
 
 #include <QColor>
@@ -18,7 +18,8 @@ struct TopicArea {
     AreaSymbol symbol;
     QColor colour;
     // Regular expressions (matched ignoring case) that find the area's verses
-    // in the English Bible text.
+    // in the Elberfelder text of 1905 ("Fürchte dich nicht", "harret"; its
+    // "gebet" is also "give").
     QStringList verse_patterns;
     QStringList themes;
     QStringList openings;

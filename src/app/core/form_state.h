@@ -1,10 +1,8 @@
 #pragma once
 // The state of the main window for the whole run: the open databases and
 // cursors, the prepared templates, the lookup tables and the current date and
-// Bible position.
+// Bible position. Start-up builds it; the window owns it.
 
-#include "bereiche.h"
-#include "buecher.h"
 #include "database.h"
 #include "lookup_lists.h"
 
@@ -23,9 +21,7 @@ struct FormState {
     std::unique_ptr<Recordset> rsQov;   // table "QOV", index "Datum"
     std::unique_ptr<Recordset> rsTexte; // table "texte", index "book"
 
-    Bereiche bereiche;
-    Buecher buecher;
-    LookupLists lists;  // entries of inpbereich, inpbibel, books, inpautor
+    LookupLists lists;  // bereiche, buecher and the entries of the four lists
 
     QString tplday;         // day page, Bible-link block cut out
     QString tplbibelst;     // the Bible-link block

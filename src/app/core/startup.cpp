@@ -4,25 +4,41 @@
 #include "dates.h"
 #include "page_templates.h"
 
+#include <QDir>
 #include <QFileInfo>
 
-StartupError::StartupError(const QString& file, const QString& cause)
+StartupError::StartupError(const QString& file, const QString& cause, FileFailure failure)
     : std::runtime_error(QStringLiteral("%1: %2").arg(file, cause).toStdString())
     , file_(file)
     , cause_(cause)
+    , failure_(failure)
 {
+}
+
+QString german_message(const StartupError& error)
+{
+    return QDir::toNativeSeparators(error.file()) + QStringLiteral(": ") + german_cause(error.failure());
 }
 
 namespace {
 
+// A failure while reading an open database: damaged pages, or else parts
+// the program needs that the file lacks.
+FileFailure content_failure(const DatabaseError& error)
+{
+    return error.failure() == FileFailure::damaged ? FileFailure::damaged : FileFailure::incomplete;
+}
+
 std::unique_ptr<Database> open_database(const QString& path, const QString& connect)
 {
     if (!QFileInfo::exists(path))
-        throw StartupError(path, QStringLiteral("the database file does not exist"));
+        throw StartupError(path, QStringLiteral("the database file does not exist"), FileFailure::missing);
     try {
         return OpenDatabase(path, false, false, connect);
     } catch (const DatabaseError& e) {
-        throw StartupError(path, QStringLiteral("the database cannot be opened: ") + e.message());
+        // A file the engine refuses without saying why is taken for damaged.
+        const FileFailure failure = e.failure() == FileFailure::unknown ? FileFailure::damaged : e.failure();
+        throw StartupError(path, QStringLiteral("the database cannot be opened: ") + e.message(), failure);
     }
 }
 
@@ -36,7 +52,8 @@ std::unique_ptr<Recordset> open_table(Database& db, const QString& path, const Q
             rs->setIndex(index);
         return rs;
     } catch (const DatabaseError& e) {
-        throw StartupError(path, QStringLiteral("the table \"%1\" cannot be opened: %2").arg(table, e.message()));
+        throw StartupError(path, QStringLiteral("the table \"%1\" cannot be opened: %2").arg(table, e.message()),
+                           content_failure(e));
     }
 }
 
@@ -45,7 +62,12 @@ QString read_template_or_fail(const QString& apppath, const QString& relative_pa
     try {
         return read_template(apppath, relative_path);
     } catch (const TextFileError& e) {
-        throw StartupError(e.path(), QStringLiteral("the template cannot be read: ") + QString::fromStdString(e.what()));
+        const QFileInfo file(e.path());
+        const FileFailure failure = !file.exists() ? FileFailure::missing
+                                    : file.isDir() ? FileFailure::folder
+                                                   : FileFailure::unreadable;
+        throw StartupError(e.path(), QStringLiteral("the template cannot be read: ") + QString::fromStdString(e.what()),
+                           failure);
     }
 }
 
@@ -68,7 +90,8 @@ QDate row_date(const Recordset& rsQov, const QString& path, const char* which)
 {
     const QDate date = date_of(rsQov.Fields(QStringLiteral("datum")));
     if (!date.isValid())
-        throw StartupError(path, QStringLiteral("the %1 row of table \"QOV\" has no date").arg(QString::fromLatin1(which)));
+        throw StartupError(path, QStringLiteral("the %1 row of table \"QOV\" has no date").arg(QString::fromLatin1(which)),
+                           FileFailure::incomplete);
     return date;
 }
 
@@ -78,20 +101,21 @@ void read_year(FormState& state, const QString& path)
         state.rsQov->setIndex(QStringLiteral("Datum"));
         state.rsQov->MoveFirst();
         if (state.rsQov->Eof())
-            throw StartupError(path, QStringLiteral("the table \"QOV\" is empty"));
+            throw StartupError(path, QStringLiteral("the table \"QOV\" is empty"), FileFailure::incomplete);
         state.firstdate = row_date(*state.rsQov, path, "first");
         state.rsQov->MoveLast();
         state.lastdate = row_date(*state.rsQov, path, "last");
     } catch (const DatabaseError& e) {
-        throw StartupError(path, QStringLiteral("the dates of table \"QOV\" cannot be read: ") + e.message());
+        throw StartupError(path, QStringLiteral("the dates of table \"QOV\" cannot be read: ") + e.message(),
+                           content_failure(e));
     }
 }
 
 } // namespace
 
-void load_form_resources(FormState& state, const QString& apppath, const Database::QueryObserver& observer)
+FormState load_form_resources(const QString& apppath, const Database::QueryObserver& observer)
 {
-    state.suchmode = 1;
+    FormState state;
     state.apppath = apppath.endsWith(u'/') ? apppath : apppath + u'/';
 
     const QString qov_path = state.apppath + QStringLiteral("qov.mdb");
@@ -107,15 +131,11 @@ void load_form_resources(FormState& state, const QString& apppath, const Databas
     read_templates(state);
     read_year(state, qov_path);
 
-    state.hilitebcv.clear();
-    state.actbcv = QStringLiteral("1_1_0");
-
     try {
         state.lists = setcombo(*state.db);
     } catch (const DatabaseError& e) {
-        throw StartupError(qov_path, QStringLiteral("the lookup lists cannot be read: ") + e.message());
+        throw StartupError(qov_path, QStringLiteral("the lookup lists cannot be read: ") + e.message(),
+                           content_failure(e));
     }
-    state.bereiche = state.lists.bereiche;
-    state.buecher = state.lists.buecher;
-    state.navbusy = false;
+    return state;
 }

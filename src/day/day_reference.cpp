@@ -1,0 +1,8 @@
+#include "day_reference.h"
+
+#include "dates.h"
+
+QString day_reference(QDate date)
+{
+    return QStringLiteral("Selunar 2024, ") + format_long_date(date);
+}

@@ -1,0 +1,44 @@
+#include "search_queries.h"
+
+namespace {
+// A full-text search asks the database for no more rows than its list shows.
+constexpr int full_text_cap = 100;
+constexpr int list_cap = 10000;
+
+QString top_rows()
+{
+    return QStringLiteral("select top ") + QString::number(full_text_cap);
+}
+} // namespace
+
+SearchQuery book_full_text_query(const QString& thema_condition, const QString& text_condition)
+{
+    return {top_rows() + QStringLiteral(" * from vw1qov where ") + thema_condition + QStringLiteral(" or ")
+                + text_condition + QStringLiteral(" order by book1,chapter1,verse1"),
+            full_text_cap};
+}
+
+SearchQuery bible_full_text_query(const QString& condition)
+{
+    return {top_rows() + QStringLiteral(" * from texte where ") + condition + QStringLiteral(" order by book,chapter,verse"),
+            full_text_cap};
+}
+
+SearchQuery reference_query(const QString& reference)
+{
+    return {QStringLiteral("select * from vw1qov where bibelstelle like '*") + reference
+                + QStringLiteral("*' order by book1,chapter1,verse1"),
+            list_cap};
+}
+
+SearchQuery topic_query(qint64 id)
+{
+    return {QStringLiteral("select * from vw1qov where bereich=") + QString::number(id) + QStringLiteral(" order by datum"),
+            list_cap};
+}
+
+SearchQuery author_query(qint64 aid)
+{
+    return {QStringLiteral("select * from vw1qov where aid=") + QString::number(aid) + QStringLiteral(" order by datum"),
+            list_cap};
+}
