@@ -6,6 +6,7 @@
 #include "form1.h"
 #include "script.h"
 #include "script_session.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -82,8 +83,13 @@ int main(int argc, char* argv[])
     try {
         form.Form_Load();
     } catch (const std::exception& e) {
+        // A data file the user can mend is named with its cause in German;
+        // the technical text follows for the record.
+        const auto* startup = dynamic_cast<const StartupError*>(&e);
         const QString text = QStringLiteral("Selunar 2024 kann nicht starten:\n")
-                             + QString::fromStdString(e.what());
+                             + (startup ? german_message(*startup) + QStringLiteral("\n(") + startup->cause()
+                                              + u')'
+                                        : QString::fromStdString(e.what()));
         if (script) {
             print_error(text);
         } else {
