@@ -137,20 +137,6 @@ std::vector<std::pair<QString, Case>> read_cases(const QString& path)
     return cases;
 }
 
-// Copies a file, or a folder with everything in it.
-void copy_tree(const QString& from, const QString& to)
-{
-    QStringList files = QFileInfo(from).isDir() ? QStringList() : QStringList{from};
-    for (QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
-        files << it.next();
-    for (const QString& file : files) {
-        const QString target = to + file.mid(from.size());
-        QDir().mkpath(QFileInfo(target).path());
-        ASSERT_TRUE(QFile::copy(file, target)) << target.toStdString();
-        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
-    }
-}
-
 // One change to the copy of the demo data in `folder`.
 void apply(const QString& folder, const QString& step)
 {
@@ -363,8 +349,10 @@ void run_case(const Case& c)
     QString data_dir = c.data_dir;
     if (!c.setup.isEmpty() || c.read_only) {
         data_dir = copy.path();
+        QStringList copied{u"-r"_qs, u"--no-preserve=mode"_qs};
         for (const char* name : {"qov.mdb", "elberfelderbibel.mdb", "qovfiles", "qov_pics"})
-            copy_tree(QStringLiteral(SELUNAR_DATA_DIR) + QLatin1String(name), copy.filePath(QLatin1String(name)));
+            copied << QStringLiteral(SELUNAR_DATA_DIR) + QLatin1String(name);
+        ASSERT_EQ(QProcess::execute(u"cp"_qs, copied << data_dir), 0);
         for (const QString& step : c.setup) {
             apply(copy.path(), step);
             if (testing::Test::HasFatalFailure())
