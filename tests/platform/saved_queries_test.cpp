@@ -62,11 +62,3 @@ TEST_F(SavedQueries, StoredViewsWinAndStoreTheSameRows)
     EXPECT_EQ(stored_db->OpenRecordset(u"VW1AutorenAktiv"_qs)->RecordCount(), 2);
 }
 
-TEST_F(SavedQueries, OnlyBookDatabasesGetThem)
-{
-    const QString bible = folder.filePath(u"bible.sqlite"_qs);
-    sqlite_exec(bible, u"CREATE TABLE texte (book INTEGER, chapter INTEGER, verse INTEGER, Bible_Text TEXT);"_qs);
-    auto bible_db = OpenDatabase(bible);
-    EXPECT_THROW(bible_db->OpenRecordset(u"vw1qov"_qs), DatabaseError);
-    EXPECT_THROW(bible_db->OpenRecordset(u"select * from VW1AutorenAktiv"_qs), DatabaseError);
-}

@@ -112,18 +112,3 @@ TEST(ReadTextFile, LargeFilesAroundTheOldSizeLimitAreReadWhole)
     }
 }
 
-TEST(ReadTextFile, MissingFileOrFolderIsAnErrorNamingThePathAndKeepsTheTarget)
-{
-    QTemporaryDir dir;
-    QString text = u"old"_qs;
-    const QString path = dir.filePath(u"missing.htm"_qs);
-    try {
-        ReadTextFile(text, path);
-        FAIL() << "no error for a missing file";
-    } catch (const TextFileError& e) {
-        EXPECT_NE(std::string(e.what()).find(path.toStdString()), std::string::npos) << e.what();
-        EXPECT_EQ(e.path(), path);
-    }
-    EXPECT_EQ(text, u"old"_qs);
-    EXPECT_THROW(ReadTextFile(text, dir.path()), TextFileError);
-}
