@@ -20,19 +20,14 @@
 
 #include <memory>
 
-// The statements that make the test book (test_book.sql beside this file).
-inline QString test_book_sql()
+// The path of a fresh file in `folder` holding the test book, made by the
+// statements of test_book.sql beside this file.
+inline QString write_test_book(const QString& folder)
 {
     QFile file(QStringLiteral(SELUNAR_PLATFORM_TESTS "/test_book.sql"));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return QString::fromUtf8(file.readAll());
-}
-
-// The path of a fresh file in `folder` holding the test book.
-inline QString write_test_book(const QString& folder)
-{
     const QString path = folder + QStringLiteral("/book.sqlite");
-    sqlite_exec(path, test_book_sql());
+    sqlite_exec(path, QString::fromUtf8(file.readAll()));
     return path;
 }
 
@@ -84,16 +79,12 @@ inline void write_file(const QString& path, const QByteArray& bytes)
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-// The folder for the files the tests write, removed when the program ends.
-inline QTemporaryDir& temp_dir()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
-
+// A file in the folder for the files the tests write, removed when the
+// program ends.
 inline QString temp_path(const QString& name)
 {
-    return temp_dir().filePath(name);
+    static QTemporaryDir dir;
+    return dir.filePath(name);
 }
 
 // A fresh writable copy of the fixture, named `name`.
@@ -117,14 +108,11 @@ inline QString jetpw(const QStringList& arguments)
     return QString::fromUtf8(tool.readAllStandardOutput());
 }
 
-struct SqliteCloser {
-    void operator()(sqlite3* db) const { sqlite3_close(db); }
-};
-using SqliteDb = std::unique_ptr<sqlite3, SqliteCloser>;
+using SqliteDb = std::unique_ptr<sqlite3, int (*)(sqlite3*)>;
 
 inline SqliteDb imported(const QString& path, const QString& connect = {})
 {
-    return SqliteDb(import_access_database(path, connect));
+    return SqliteDb(import_access_database(path, connect), sqlite3_close);
 }
 
 // The message of the DatabaseError the import throws; empty when it succeeds.
