@@ -38,7 +38,8 @@ void BM_StartToFirstDayPage(benchmark::State& bench)
         program.setProcessEnvironment(environment);
         program.setWorkingDirectory(folder.path());
         program.start(QStringLiteral(SELUNAR_PROGRAM),
-                      {QStringLiteral("--today"), QStringLiteral("2024-03-05"), QStringLiteral("--script"), script});
+                      {QStringLiteral("--data-dir"), QStringLiteral(SELUNAR_DATA_DIR), QStringLiteral("--today"),
+                       QStringLiteral("2024-03-05"), QStringLiteral("--script"), script});
         if (!program.waitForFinished() || program.exitCode() != 0) {
             bench.SkipWithError("the session failed");
             break;

@@ -1,36 +1,49 @@
 #include "command_line.h"
 
+#include <QCommandLineParser>
+
 CommandLineResult parse_command_line(const QStringList& arguments)
 {
-    CommandLineResult result;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& option = arguments[i];
-        if (option != u"--data-dir" && option != u"--today" && option != u"--script") {
-            result.error = QStringLiteral("unknown argument \"%1\"").arg(option);
-            return result;
-        }
-        if (i + 1 >= arguments.size()) {
-            result.error = QStringLiteral("%1 needs a value").arg(option);
-            return result;
-        }
-        const QString& value = arguments[++i];
-        if (option == u"--data-dir") {
-            result.options.data_dir = value;
-        } else if (option == u"--script") {
-            result.options.script = value;
-        } else {
-            const QDate today = QDate::fromString(value, Qt::ISODate);
-            if (!today.isValid()) {
-                result.error = QStringLiteral("--today needs a date YYYY-MM-DD, not \"%1\"").arg(value);
-                return result;
-            }
-            result.options.today = today;
-        }
-    }
-    return result;
-}
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Selunar 2024: das Andachtsbuch mit einer Andacht für jeden Tag, Suche und Bibel.\n"
+        "Ohne --data-dir liest das Programm die Dateien, die ein Benutzer in\n"
+        "~/.local/share/selunar/ gelegt hat (wenn dort qov.mdb liegt), sonst die\n"
+        "mitgelieferten Beispieldaten."));
+    const QCommandLineOption data_dir(QStringLiteral("data-dir"),
+                                      QStringLiteral("Liest qov.mdb, elberfelderbibel.mdb, qovfiles/ und qov_pics/ aus <Ordner>."),
+                                      QStringLiteral("Ordner"));
+    const QCommandLineOption today(QStringLiteral("today"),
+                                   QStringLiteral("Beginnt an diesem Tag, als zeigte die Uhr ihn."),
+                                   QStringLiteral("JJJJ-MM-TT"));
+    const QCommandLineOption script(QStringLiteral("script"),
+                                    QStringLiteral("Führt die Befehle der <Datei> aus, ohne das Fenster zu zeigen."),
+                                    QStringLiteral("Datei"));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Zeigt diese Hilfe."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Zeigt die Versionsnummer."));
+    parser.addOptions({data_dir, today, script, help, version});
 
-QString command_line_usage()
-{
-    return QStringLiteral("usage: selunar [--data-dir DIR] [--today YYYY-MM-DD] [--script FILE]");
+    CommandLineResult result;
+    result.usage = parser.helpText();
+    if (!parser.parse(arguments)) {
+        result.error = parser.errorText();
+    } else if (!parser.positionalArguments().isEmpty()) {
+        result.error = QStringLiteral("Unerwartetes Argument '%1'.").arg(parser.positionalArguments().constFirst());
+    } else if (parser.isSet(today) && !QDate::fromString(parser.value(today), Qt::ISODate).isValid()) {
+        result.error = QStringLiteral("--today erwartet ein Datum JJJJ-MM-TT, nicht '%1'.").arg(parser.value(today));
+    }
+    if (!result.error.isEmpty())
+        return result;
+
+    CommandLine& options = result.options;
+    if (parser.isSet(data_dir))
+        options.data_dir = parser.value(data_dir);
+    if (parser.isSet(today))
+        options.today = QDate::fromString(parser.value(today), Qt::ISODate);
+    if (parser.isSet(script))
+        options.script = parser.value(script);
+    options.help = parser.isSet(help);
+    options.version = parser.isSet(version);
+    return result;
 }

@@ -1,9 +1,8 @@
 #pragma once
 // The program's command line:
-//   selunar [--data-dir DIR] [--today YYYY-MM-DD] [--script FILE]
-// --data-dir replaces the program's folder as the place of the data files,
-// --today replaces the system's date, --script runs a scripted session
-// without showing the window.
+//   selunar [--data-dir DIR] [--today YYYY-MM-DD] [--script FILE] [--help] [--version]
+// --data-dir names the folder of the data files, --today replaces the
+// system's date, --script runs a scripted session without showing the window.
 
 #include <QDate>
 #include <QString>
@@ -15,15 +14,17 @@ struct CommandLine {
     std::optional<QString> data_dir;
     std::optional<QDate> today;
     std::optional<QString> script;
+    bool help = false;     // print the usage and end
+    bool version = false;  // print the version and end
 };
 
 struct CommandLineResult {
     CommandLine options;
-    QString error;  // empty when the arguments were understood
+    QString error;  // empty when the arguments were understood; German
+    QString usage;  // the German usage text with every option
 };
 
-// Reads the arguments after the program name.
+// Reads `arguments`, the program name first. Qt's own texts in the usage
+// and the errors (headings, unknown options, missing values) are German
+// when the application has Qt's German translation installed.
 CommandLineResult parse_command_line(const QStringList& arguments);
-
-// One line of usage text for error messages.
-QString command_line_usage();

@@ -2,6 +2,7 @@
 // it (for tests and automation).
 
 #include "command_line.h"
+#include "data_folder.h"
 #include "dialogs.h"
 #include "form1.h"
 #include "script.h"
@@ -9,8 +10,10 @@
 #include "startup.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -21,13 +24,16 @@ void print_error(const QString& text)
     std::fprintf(stderr, "selunar: %s\n", qPrintable(text));
 }
 
-bool asks_for_script(int argc, char* argv[])
+// Reading the command line needs no display, so that --help, --version and
+// a wrong option work on a bare terminal: the window's application comes later.
+CommandLineResult read_command_line(int argc, char* argv[])
 {
-    for (int i = 1; i < argc; ++i) {
-        if (qstrcmp(argv[i], "--script") == 0)
-            return true;
-    }
-    return false;
+    QCoreApplication reader(argc, argv);
+    QTranslator qt_german;
+    if (qt_german.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt_german);
+    return parse_command_line(QCoreApplication::arguments());
 }
 
 std::optional<ParsedScript> read_script(const QString& path)
@@ -45,10 +51,10 @@ std::optional<ParsedScript> read_script(const QString& path)
     return script;
 }
 
-Form1::Settings settings_for(const CommandLine& options, bool scripted)
+Form1::Settings settings_for(const CommandLine& options, const QString& data_folder, bool scripted)
 {
     Form1::Settings settings;
-    settings.apppath = QDir(options.data_dir.value_or(QCoreApplication::applicationDirPath())).absolutePath();
+    settings.apppath = data_folder;
     const std::optional<QDate> today = options.today;
     settings.today = [today] { return today.value_or(QDate::currentDate()); };
     settings.messages = scripted ? MessageBoxes::Mode::Record : MessageBoxes::Mode::Show;
@@ -59,18 +65,28 @@ Form1::Settings settings_for(const CommandLine& options, bool scripted)
 
 int main(int argc, char* argv[])
 {
-    // A scripted session shows no window, unless the caller chose a platform.
-    if (asks_for_script(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-
-    const CommandLineResult parsed = parse_command_line(QCoreApplication::arguments().mid(1));
+    const CommandLineResult parsed = read_command_line(argc, argv);
+    const CommandLine& options = parsed.options;
     if (!parsed.error.isEmpty()) {
         print_error(parsed.error);
-        std::fprintf(stderr, "%s\n", qPrintable(command_line_usage()));
+        std::fprintf(stderr, "\n%s", qPrintable(parsed.usage));
         return 2;
     }
-    const CommandLine& options = parsed.options;
+    if (options.help) {
+        std::printf("%s", qPrintable(parsed.usage));
+        return 0;
+    }
+    if (options.version) {
+        std::printf("selunar %s\n", SELUNAR_VERSION);
+        return 0;
+    }
+
+    // A scripted session shows no window, unless the caller chose a platform.
+    if (options.script && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // Ties the window to its menu entry and icon on Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.selunar.Reader"));
 
     std::optional<ParsedScript> script;
     if (options.script) {
@@ -79,17 +95,21 @@ int main(int argc, char* argv[])
             return 2;
     }
 
-    Form1 form(settings_for(options, script.has_value()));
+    const DataFolderChoice data =
+        find_data_folder(data_folder_places(options.data_dir, QCoreApplication::applicationDirPath()));
+    Form1 form(settings_for(options, data.folder, script.has_value()));
     try {
         form.Form_Load();
     } catch (const std::exception& e) {
         // A data file the user can mend is named with its cause in German;
         // the technical text follows for the record.
         const auto* startup = dynamic_cast<const StartupError*>(&e);
-        const QString text = QStringLiteral("Selunar 2024 kann nicht starten:\n")
+        QString text = QStringLiteral("Selunar 2024 kann nicht starten:\n")
                              + (startup ? german_message(*startup) + QStringLiteral("\n(") + startup->cause()
                                               + u')'
                                         : QString::fromStdString(e.what()));
+        if (!options.data_dir)
+            text += QStringLiteral("\n\nDie Daten wurden in diesen Ordnern gesucht:\n") + data.tried.join(u'\n');
         if (script) {
             print_error(text);
         } else {
