@@ -1,74 +1,34 @@
 // parsesql on arbitrary search texts: whatever the user types, the condition
 // holds only word characters between its own quotes, the highlight list
 // matches it word for word, and the full-text queries built from it run on
-// the database (an SQLite file with the fields those queries use). The
-// dialect translation is fuzzed on arbitrary statements as well.
+// a database with the fields those queries use.
 
 #include "database.h"
 #include "fuzz_input.h"
 #include "query_parsing.h"
 #include "search_queries.h"
-#include "sql_dialect.h"
+#include "sqlite_test.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 
-#include <sqlite3.h>
-
 #include <cstring>
-#include <memory>
 
 namespace {
-
-const char* const schema = R"sql(
-create table vw1qov (datum DATETIME, thema TEXT, text TEXT, bibelstelle TEXT, aid INTEGER,
-                     bereich INTEGER, book1 INTEGER, chapter1 INTEGER, verse1 INTEGER);
-insert into vw1qov values ('2024-01-01', 'Gottes Größe', 'Über alles: Liebe, Glaube und Hoffnung.',
-                           'Römer 8,28', 1, 2, 45, 8, 28);
-insert into vw1qov values ('2024-01-02', 'Café und Straße', 'O''Neil fragt: 50% [Ja] * ? #', 'Psalm 90', 2, 1,
-                           19, 90, 1);
-insert into vw1qov values ('2024-01-03', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
-create table texte (book INTEGER, chapter INTEGER, verse INTEGER, Bible_Text TEXT);
-insert into texte values (1, 1, 1, 'Im Anfang schuf Gott die Himmel und die Erde.');
-insert into texte values (19, 23, 1, 'Der HERR ist mein Hirte, mir wird nichts mangeln.');
-insert into texte values (19, 23, 2, NULL);
-)sql";
 
 // The database lives as long as the fuzzer; its folder with it.
 Database& database()
 {
     static QTemporaryDir folder;
-    static std::unique_ptr<Database> db = [] {
-        const QString path = folder.filePath(QStringLiteral("search.db"));
-        sqlite3* raw = nullptr;
-        if (sqlite3_open(path.toUtf8().constData(), &raw) != SQLITE_OK
-            || sqlite3_exec(raw, schema, nullptr, nullptr, nullptr) != SQLITE_OK)
-            std::abort();
-        sqlite3_close(raw);
-        return OpenDatabase(path);
-    }();
+    static const QString path = folder.filePath(QStringLiteral("search.db"));
+    static const std::unique_ptr<Database> db = sqlite_exec(path, QStringLiteral(
+        "create table vw1qov (datum DATETIME, thema TEXT, text TEXT, book1, chapter1, verse1);"
+        "insert into vw1qov values ('2024-01-01', 'Gottes Größe', 'O''Neil: 50% [Ja] * ? #', 45, 8, 28),"
+        " (NULL, NULL, NULL, NULL, NULL, NULL);"
+        "create table texte (book, chapter, verse, Bible_Text TEXT);"
+        "insert into texte values (1, 1, 1, 'Im Anfang schuf Gott'), (19, 23, 2, NULL);"))
+        ? OpenDatabase(path) : nullptr;
+    FUZZ_CHECK(db);
     return *db;
-}
-
-// The database may refuse a condition only for being nested deeper than it
-// allows (about a thousand words); the window reports that refusal.
-void run_query(const QString& sql)
-{
-    try {
-        auto rows = database().OpenRecordset(sql);
-        while (!rows->Eof())
-            rows->MoveNext();
-    } catch (const DatabaseError& error) {
-        if (std::strstr(error.what(), "Expression tree is too large") != nullptr)
-            return;
-        fprintf(stderr, "rejected: %s\n", error.what());
-        std::abort();
-    }
-}
-
-int count_terms(const QString& condition)
-{
-    return int(condition.count(QStringLiteral(" like '*")));
 }
 
 } // namespace
@@ -77,29 +37,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider input(data, size);
     const bool bible = input.ConsumeBool();
-    const QString statement = next_text(input, 256);
     const QString q = rest_text(input);
 
-    const QString field = bible ? QStringLiteral("Bible_text") : QStringLiteral("thema");
-    const auto [condition, suchworte] = parsesql(field, q);
-    const int terms = count_terms(condition);
+    const auto [condition, suchworte] = parsesql(bible ? QStringLiteral("Bible_text") : QStringLiteral("thema"), q);
+    const int terms = int(condition.count(QStringLiteral(" like '*")));
     FUZZ_CHECK(condition.isEmpty() == suchworte.isEmpty());
     FUZZ_CHECK(int(suchworte.count(u';')) == terms);
     FUZZ_CHECK(int(condition.count(u'\'')) == 2 * terms);
     FUZZ_CHECK(!condition.endsWith(QStringLiteral(" AND")));
-
-    if (!condition.isEmpty()) {
-        if (bible) {
-            run_query(bible_full_text_query(condition).sql);
-        } else {
-            const SearchCondition second = parsesql(QStringLiteral("text"), q);
-            FUZZ_CHECK(second.suchworte == suchworte);
-            run_query(book_full_text_query(condition, second.condition).sql);
-        }
+    const SearchCondition text = parsesql(QStringLiteral("text"), q);
+    FUZZ_CHECK(text.suchworte == suchworte);
+    if (condition.isEmpty())
+        return 0;
+    // The database may refuse a condition only for being nested deeper than
+    // it allows (about a thousand words); the window reports that refusal.
+    const SearchQuery query = bible ? bible_full_text_query(condition) : book_full_text_query(condition, text.condition);
+    try {
+        for (auto rows = database().OpenRecordset(query.sql); !rows->Eof();)
+            rows->MoveNext();
+    } catch (const DatabaseError& error) {
+        FUZZ_CHECK(std::strstr(error.what(), "Expression tree is too large") != nullptr);
     }
-
-    const QString translated = translate_access_sql(statement);
-    if (!statement.contains(QStringLiteral("top"), Qt::CaseInsensitive))
-        FUZZ_CHECK(translated == statement);
     return 0;
 }

@@ -34,6 +34,8 @@ void Form1::showsuche(int mode)
             }
         }
     }
+    // The panel's heading names what the window shows.
+    refresh_title();
 }
 
 void Form1::search_full_text()

@@ -31,15 +31,6 @@ TEST(FormResize, ViewsFillTheClientAreaBelowTheStripButNeverLowerThan100)
     EXPECT_EQ(started(12000, 500).WB0, (TwipsRect{0, 480, 12000, 20}));
 }
 
-TEST(FormResize, MinimisedWindowKeepsRowsAndPanelAtTheLeft)
-{
-    const FormGeometry g = Form_Resize_layout(0, 0, started(12000, 9000));
-    EXPECT_EQ(g.WB0, (TwipsRect{0, 480, 0, 100}));
-    EXPECT_EQ(g.bg.width, 0);
-    EXPECT_EQ(g.headline1, design().headline1);
-    EXPECT_EQ(g.sframe, design().sframe);
-}
-
 TEST(FormResize, RowsAndPanelAreCentredOnlyInAWiderClientAreaKeepingTopsAndSizes)
 {
     const struct {

@@ -42,7 +42,7 @@ TEST(ChapterPage, OneRowPerVerseOfTheRequestedChapterOnly)
     const QString path = dir.filePath(u"bibel.mdb"_qs);
     // Book 1 has chapters 1 and 3 (chapter 2 is missing), book 2 one verse;
     // inserted out of order, the index gives the order.
-    ASSERT_TRUE(write_sqlite_file(path, bible_schema + QStringList{
+    ASSERT_TRUE(sqlite_exec(path, bible_schema + QStringList{
                                             u"INSERT INTO texte VALUES (1, 3, 1, 'Drei eins')"_qs,
                                             u"INSERT INTO texte VALUES (1, 1, 2, 'Eins zwei')"_qs,
                                             u"INSERT INTO texte VALUES (1, 1, 1, 'Eins eins')"_qs,

@@ -50,4 +50,8 @@ TEST(DateOf, ReadsDatabaseDateValues)
     EXPECT_FALSE(date_of(QVariant()).isValid());
     EXPECT_FALSE(date_of(u"kein Datum"_qs).isValid());
     EXPECT_FALSE(date_of(qint64(45000)).isValid());
+    // Found by fuzzing: other punctuation than "-" between the parts read as a date.
+    EXPECT_EQ(date_of(u"2024-03-05 10:00:00"_qs), QDate(2024, 3, 5));
+    EXPECT_FALSE(date_of(u"2024/03/05"_qs).isValid());
+    EXPECT_FALSE(date_of(u"0503.03/24"_qs).isValid());
 }

@@ -14,7 +14,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         const QString path = dir.filePath(u"qov.mdb"_qs);
-        ASSERT_TRUE(write_sqlite_file(
+        ASSERT_TRUE(sqlite_exec(
             path, qov_schema + QStringList{
                       u"INSERT INTO QOV VALUES ('2024-01-01', 'Neujahr', 'Zeile 1\r\nZeile 2\r\nZeile 3',"
                       " 'Joh 3,16; Röm 8,28', '43_3_16;45_8_28', 2, 'Gottes Liebe', 'Gott ist treu.\r\nGott hilft.',"

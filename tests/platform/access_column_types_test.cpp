@@ -73,7 +73,7 @@ TEST(AccessColumnTypes, ByteIntegerDoubleAndYesNoColumns)
     };
     for (const Case& c : cases) {
         const SqliteDb db = import_retyped(c.changes);
-        EXPECT_EQ(query_value(db.get(), c.types_sql), c.types) << c.name;
-        EXPECT_EQ(query_value(db.get(), c.values_sql), c.values) << c.name;
+        EXPECT_EQ(sqlite_value(db.get(), c.types_sql), c.types) << c.name;
+        EXPECT_EQ(sqlite_value(db.get(), c.values_sql), c.values) << c.name;
     }
 }

@@ -43,15 +43,6 @@ TEST(AccessHeader, ReadsFormatPageSizePasswordAndKey)
     }
 }
 
-TEST(AccessHeader, ReadsJet4PasswordsTheTeamToolWrites)
-{
-    const QString path = writable_copy("qov_fixture.mdb", "jet4_password.mdb");
-    for (const QString& password : {u"Gärtner€„7“"_qs, u"12345678901234567890"_qs, QString()}) {
-        jetpw({"write", path, password});
-        EXPECT_EQ(read_access_header(file_bytes(path)).password, password);
-    }
-}
-
 TEST(AccessHeader, TellsAceAndForeignFilesApart)
 {
     QByteArray page = file_bytes(jet_fixture("qov_fixture.mdb")).first(4096);

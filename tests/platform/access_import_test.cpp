@@ -2,7 +2,6 @@
 
 #include <QRandomGenerator>
 
-#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -47,14 +46,14 @@ TEST(AccessImport, CopiesTablesColumnTypesRowsAndIndexes)
          {{u"book"_qs, qint64(0)}, {u"chapter"_qs, qint64(0)}, {u"verse"_qs, qint64(0)}}},
     };
     for (const auto& [db, sql, rows] : cases)
-        EXPECT_EQ(query_rows(db, sql), rows) << sql;
+        EXPECT_EQ(sqlite_rows(db, sql), rows) << sql;
 }
 
 TEST(AccessImport, KeepsNullApartFromEmptyTextAndMemosWhole)
 {
     const SqliteDb db = imported(jet_fixture("qov_fixture.mdb"));
     const Rows rows =
-        query_rows(db.get(), "SELECT Datum, feiertag, Leitvers, Text, Frage, Tipp, bereich FROM QOV ORDER BY Datum");
+        sqlite_rows(db.get(), "SELECT Datum, feiertag, Leitvers, Text, Frage, Tipp, bereich FROM QOV ORDER BY Datum");
     ASSERT_EQ(rows.size(), 3);
     EXPECT_EQ(rows[0][1], QVariant());
     EXPECT_EQ(rows[0][3], QVariant(u"Über die Brücke gehen: äöü ÄÖÜ ß.\r\nZweite Zeile."_qs));
@@ -69,27 +68,12 @@ TEST(AccessImport, KeepsNullApartFromEmptyTextAndMemosWhole)
     EXPECT_EQ(rows[2][5], QVariant(u""_qs));
 }
 
-TEST(AccessImport, ReadsTheBibleFixturePlainAndEncoded)
-{
-    const Rows expected{
-        {qint64(1), qint64(1), qint64(1), u"Im Anfang schuf Gott Himmel und Erde."_qs},
-        {qint64(1), qint64(1), qint64(2), u"Und die Erde war wüst und leer, und es war finster auf der Tiefe."_qs},
-        {qint64(19), qint64(23), qint64(1), u"Der HERR ist mein Hirte, mir wird nichts mangeln."_qs},
-        {qint64(43), qint64(3), qint64(16), u"„Also hat Gott die Welt geliebt …“"_qs},
-        {qint64(43), qint64(11), qint64(35), QVariant()}};
-    for (const char* fixture : {"bible_fixture.mdb", "bible_fixture_encoded.mdb"}) {
-        const SqliteDb db = imported(jet_fixture(fixture), bible_password);
-        EXPECT_EQ(query_rows(db.get(), "SELECT book, chapter, verse, Bible_Text FROM texte ORDER BY book, chapter, verse"),
-                  expected)
-            << fixture;
-    }
-}
-
 TEST(AccessImport, OnlyTheStoredPasswordOpensAProtectedFile)
 {
     const QString bible = jet_fixture("bible_fixture.mdb");
     const QString changed = writable_copy("qov_fixture.mdb", "qov_with_password.mdb");
-    jetpw({"write", changed, u"Grüße€"_qs});
+    // The longest password a Jet4 header holds, of letters beyond Latin-1 too.
+    jetpw({"write", changed, u"Grüße€„7“0123456789a"_qs});
     const QString removed = writable_copy("bible_fixture.mdb", "bible_without_password.mdb");
     jetpw({"write", removed, ""});
     struct Case {
@@ -105,8 +89,8 @@ TEST(AccessImport, OnlyTheStoredPasswordOpensAProtectedFile)
         {jet_fixture("bible_fixture_encoded.mdb"), u"MS Access;PWD=x;"_qs, false},
         // A file without a password opens whatever PWD is given.
         {jet_fixture("qov_fixture.mdb"), bible_password, true},
-        {changed, u"MS Access;PWD=Grüße€;"_qs, true},
-        {changed, u"MS Access;PWD=Grüsse€;"_qs, false},
+        {changed, u"MS Access;PWD=Grüße€„7“0123456789a;"_qs, true},
+        {changed, u"MS Access;PWD=Grüße€„7“0123456789;"_qs, false},
         {removed, QString(), true},
     };
     for (const Case& c : cases) {
@@ -119,26 +103,17 @@ TEST(AccessImport, OnlyTheStoredPasswordOpensAProtectedFile)
 
 TEST(AccessImport, RefusesFilesItCannotReadNamingThemAndTheCause)
 {
+    // Newer Access files, noise behind a sound header and files cut after
+    // their header are start-up failure cases.
     const QByteArray qov = file_bytes(jet_fixture("qov_fixture.mdb"));
-    QByteArray ace = qov;
-    std::memcpy(ace.data() + 4, "Standard ACE DB", 15);
-    ace[0x14] = 3;
-    QByteArray noise(16 * 4096, '\0');
-    QRandomGenerator(20240101).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
-    QByteArray noise_behind_header = noise;
-    noise_behind_header.replace(0, 4096, file_bytes(jet_fixture("bible_fixture.mdb")).first(4096));
     struct Case {
         const char* name;
         QByteArray bytes;
         QString cause;
     };
     const Case cases[] = {
-        {"ace.accdb", ace, u"unsupported format"_qs},
         {"text.mdb", "Standard Jet DB, or so it says\n", u"not an Access"_qs},
-        {"random.mdb", noise, u"not an Access"_qs},
-        {"noise_behind_header.mdb", noise_behind_header, u"damaged file"_qs},
         {"cut_in_the_header.mdb", qov.first(100), u"damaged file"_qs},
-        {"cut_after_two_pages.mdb", qov.first(8192), u"damaged file"_qs},
     };
     for (const Case& c : cases) {
         const QString path = temp_path(QString::fromLatin1(c.name));
@@ -149,7 +124,7 @@ TEST(AccessImport, RefusesFilesItCannotReadNamingThemAndTheCause)
 
     const QString missing = temp_path(u"no such file.mdb"_qs);
     EXPECT_TRUE(import_error(missing).contains(missing));
-    EXPECT_FALSE(import_error(temp_dir().path()).isEmpty());
+    EXPECT_FALSE(import_error(temp_path(QString())).isEmpty());
     if (geteuid() != 0) {
         const QString locked = writable_copy("qov_fixture.mdb", "locked.mdb");
         QFile::setPermissions(locked, {});
@@ -188,5 +163,43 @@ TEST(AccessImport, DamagedFilesGiveTheTablesOrAnErrorNeverACrash)
             write_file(path, bytes);
             expect_tables_or_error_naming_the_file(path, bible_password);
         }
+    }
+}
+
+// Found by fuzzing: a row that claims more columns than its table has made
+// the row copier read past the fields libmdb had filled, one per column of
+// the table. The sanitizers catch the read at once, the ordinary build by
+// the garbage it reads.
+TEST(AccessImport, RowsClaimingMoreColumnsThanTheirTableAreAllCopied)
+{
+    constexpr qsizetype page_size = 4096;  // Jet4
+    constexpr qsizetype row_count_offset = 12;
+    const QByteArray fixture = file_bytes(jet_fixture("qov_fixture.mdb"));
+    QByteArray file = fixture;
+    const auto u16 = [&](qsizetype at) { return quint16(quint8(file[at]) | quint8(file[at + 1]) << 8); };
+    // Each live row of each data page claims up to seven columns more, as
+    // many as its null mask has room for.
+    int changed = 0;
+    for (qsizetype page = page_size; page + page_size <= file.size(); page += page_size) {
+        const int rows = file[page] == 0x01 && file[page + 1] == 0x01 ? u16(page + row_count_offset) : 0;
+        for (int row = 0; row < rows; ++row) {
+            const quint16 offset = u16(page + row_count_offset + 2 + 2 * row);
+            const qsizetype start = page + (offset & 0x1FFF);
+            const quint16 claimed = quint16((u16(start) + 7) / 8 * 8);
+            if ((offset & 0xC000) || claimed == u16(start))
+                continue;
+            file[start] = char(claimed & 0xFF);
+            file[start + 1] = char(claimed >> 8);
+            ++changed;
+        }
+    }
+    ASSERT_GT(changed, 100);
+    const QString damaged = temp_path(u"claims_more_columns.mdb"_qs);
+    write_file(damaged, file);
+    const SqliteDb sound = imported(jet_fixture("qov_fixture.mdb"));
+    const SqliteDb db = imported(damaged);
+    for (const char* table : {"QOV", "AutorenNeu", "Bereiche", "Bibel"}) {
+        const QString sql = u"SELECT count(*) FROM "_qs + QLatin1String(table);
+        EXPECT_EQ(sqlite_rows(db.get(), sql), sqlite_rows(sound.get(), sql)) << table;
     }
 }

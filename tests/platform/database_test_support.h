@@ -5,6 +5,7 @@
 
 #include "access_import.h"
 #include "database.h"
+#include "sqlite_test.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -18,69 +19,15 @@
 #include <sqlite3.h>
 
 #include <memory>
-#include <ostream>
 
-// Test failures show texts as text.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
-// Writes an SQLite file at `path` and runs `sql` (several statements) on it.
-inline void write_sqlite_file(const QString& path, const QString& sql)
-{
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    // Tests need no durability, and syncing every statement is slow.
-    sqlite3_exec(db, "PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);
-    char* error = nullptr;
-    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error);
-    const std::string message = error ? error : "";
-    sqlite3_free(error);
-    sqlite3_close(db);
-    ASSERT_EQ(rc, SQLITE_OK) << message;
-}
-
-// The book and Bible tables in the form the program reads:
-// QOV (index "Datum"), five days of January 2024
-//   2024-01-01 feiertag "Neujahr", bcv1 "43_3_16-18", AID 1
-//   2024-01-02 feiertag Null,      bcv1 "1_2,4-3,7", AID 1
-//   2024-01-03 feiertag "",        bcv1 "19_23_1/19_24_1", AID 2
-//   2024-01-04 10:30:00,           bcv1 "5_6_7;8_9_10", AID 2
-//   2024-01-06 (no 5th),           bcv1 Null, AID 3 (who is not in AutorenNeu)
-// AutorenNeu: 1 Anna Alt, 2 Bernd Bär, 4 Dora Ohne (no devotional)
-// texte (index "book" on book, chapter, verse), inserted out of order:
-//   1:2:1, 1:1:1, 1:1:2, 2:1:1, 1:2:2, 1:4:1 (Null text), 1:1:3
-inline const char* const test_book_sql = R"sql(
-CREATE TABLE QOV (Datum DATETIME, feiertag TEXT, Leitvers TEXT, Bibelstelle TEXT, bcv1 TEXT,
-                  Thema TEXT, Text TEXT, Frage TEXT, Tipp TEXT, Bibellese TEXT, bcv2 TEXT,
-                  bereich INTEGER, AID INTEGER);
-CREATE INDEX Datum ON QOV (Datum);
-INSERT INTO QOV (Datum, feiertag, Bibelstelle, bcv1, Thema, Text, bereich, AID) VALUES
-  ('2024-01-01', 'Neujahr', 'Johannes 3,16-18', '43_3_16-18', 'Größe Gottes', 'Über ÄRGER und Öl', 1, 1),
-  ('2024-01-02', NULL, '1. Mose 2,4-3,7', '1_2,4-3,7', 'Anfang', 'Im Anfang', 2, 1),
-  ('2024-01-03', '', 'Psalm 23,1; 24,1', '19_23_1/19_24_1', 'Hirte', 'Der Herr ist mein Hirte', 1, 2),
-  ('2024-01-04 10:30:00', NULL, '5. Mose 6,7', '5_6_7;8_9_10', 'Lehre', 'Kinder', 3, 2),
-  ('2024-01-06', NULL, NULL, NULL, 'Ohne Stelle', 'Text', 3, 3);
-CREATE TABLE AutorenNeu (AID INTEGER, Vorname TEXT, Nachname TEXT);
-INSERT INTO AutorenNeu VALUES (1, 'Anna', 'Alt'), (2, 'Bernd', 'Bär'), (4, 'Dora', 'Ohne');
-CREATE TABLE texte (book INTEGER, chapter INTEGER, verse INTEGER, Bible_Text TEXT);
-CREATE INDEX book ON texte (book, chapter, verse);
-INSERT INTO texte VALUES
-  (1, 2, 1, 'So wurden vollendet Himmel und Erde'),
-  (1, 1, 1, 'Im Anfang schuf Gott'),
-  (1, 1, 2, 'Und die Erde war wüst und leer'),
-  (2, 1, 1, 'Dies sind die Namen'),
-  (1, 2, 2, 'Und Gott vollendete am siebenten Tag'),
-  (1, 4, 1, NULL),
-  (1, 1, 3, 'Und Gott sprach');
-)sql";
-
-// The path of a fresh file in `folder` holding test_book_sql.
+// The path of a fresh file in `folder` holding the test book, made by the
+// statements of test_book.sql beside this file.
 inline QString write_test_book(const QString& folder)
 {
+    QFile file(QStringLiteral(SELUNAR_PLATFORM_TESTS "/test_book.sql"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     const QString path = folder + QStringLiteral("/book.sqlite");
-    write_sqlite_file(path, QString::fromUtf8(test_book_sql));
+    sqlite_exec(path, QString::fromUtf8(file.readAll()));
     return path;
 }
 
@@ -132,16 +79,12 @@ inline void write_file(const QString& path, const QByteArray& bytes)
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-// The folder for the files the tests write, removed when the program ends.
-inline QTemporaryDir& temp_dir()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
-
+// A file in the folder for the files the tests write, removed when the
+// program ends.
 inline QString temp_path(const QString& name)
 {
-    return temp_dir().filePath(name);
+    static QTemporaryDir dir;
+    return dir.filePath(name);
 }
 
 // A fresh writable copy of the fixture, named `name`.
@@ -165,14 +108,11 @@ inline QString jetpw(const QStringList& arguments)
     return QString::fromUtf8(tool.readAllStandardOutput());
 }
 
-struct SqliteCloser {
-    void operator()(sqlite3* db) const { sqlite3_close(db); }
-};
-using SqliteDb = std::unique_ptr<sqlite3, SqliteCloser>;
+using SqliteDb = std::unique_ptr<sqlite3, int (*)(sqlite3*)>;
 
 inline SqliteDb imported(const QString& path, const QString& connect = {})
 {
-    return SqliteDb(import_access_database(path, connect));
+    return SqliteDb(import_access_database(path, connect), sqlite3_close);
 }
 
 // The message of the DatabaseError the import throws; empty when it succeeds.
@@ -184,41 +124,4 @@ inline QString import_error(const QString& path, const QString& connect = {})
         return error.message();
     }
     return {};
-}
-
-// The rows of a query, each a list of values: Null as an invalid QVariant,
-// text as QString, whole numbers as qint64, reals as double, blobs as
-// QByteArray.
-inline QList<QVariantList> query_rows(sqlite3* db, const char* sql)
-{
-    const auto value = [](sqlite3_stmt* statement, int i) -> QVariant {
-        const int type = sqlite3_column_type(statement, i);
-        if (type == SQLITE_NULL)
-            return {};
-        if (type == SQLITE_INTEGER)
-            return qint64(sqlite3_column_int64(statement, i));
-        if (type == SQLITE_FLOAT)
-            return sqlite3_column_double(statement, i);
-        const char* data = type == SQLITE_TEXT ? reinterpret_cast<const char*>(sqlite3_column_text(statement, i))
-                                               : static_cast<const char*>(sqlite3_column_blob(statement, i));
-        const int size = sqlite3_column_bytes(statement, i);
-        return type == SQLITE_TEXT ? QVariant(QString::fromUtf8(data, size)) : QVariant(QByteArray(data, size));
-    };
-    QList<QVariantList> rows;
-    sqlite3_stmt* statement = nullptr;
-    EXPECT_EQ(sqlite3_prepare_v2(db, sql, -1, &statement, nullptr), SQLITE_OK) << sqlite3_errmsg(db) << " in " << sql;
-    while (statement && sqlite3_step(statement) == SQLITE_ROW) {
-        QVariantList row;
-        for (int i = 0; i < sqlite3_column_count(statement); ++i)
-            row << value(statement, i);
-        rows << row;
-    }
-    sqlite3_finalize(statement);
-    return rows;
-}
-
-inline QVariant query_value(sqlite3* db, const char* sql)
-{
-    const QList<QVariantList> rows = query_rows(db, sql);
-    return rows.isEmpty() || rows.first().isEmpty() ? QVariant() : rows.first().first();
 }

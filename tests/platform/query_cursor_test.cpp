@@ -80,11 +80,3 @@ TEST_F(QueryCursor, RejectedStatementsCarryTheirTextAndCause)
     EXPECT_THROW(rs->MoveNext(), DatabaseError);
 }
 
-TEST_F(QueryCursor, ObserverSeesEverySourceBeforeItRuns)
-{
-    QStringList seen;
-    db->setQueryObserver([&](const QString& source) { seen << source; });
-    db->OpenRecordset(u"QOV"_qs);
-    EXPECT_THROW(db->OpenRecordset(u"select nonsense"_qs), DatabaseError);
-    EXPECT_EQ(seen, QStringList({u"QOV"_qs, u"select nonsense"_qs}));
-}

@@ -124,7 +124,7 @@ TEST_F(TableCursor, OutlivesItsDatabase)
 TEST_F(TableCursor, DescendingIndexFieldsSeekInTheirOwnOrder)
 {
     const QString path = folder.filePath(u"order.sqlite"_qs);
-    write_sqlite_file(path, u"CREATE TABLE t (a INTEGER, b INTEGER);"
+    sqlite_exec(path, u"CREATE TABLE t (a INTEGER, b INTEGER);"
                             "CREATE INDEX mixed ON t (a, b DESC); CREATE INDEX down ON t (a DESC);"
                             "INSERT INTO t VALUES (1, 1), (1, 2), (2, 1), (2, 3);"_qs);
     auto t = OpenDatabase(path)->OpenRecordset(u"t"_qs);
@@ -152,7 +152,7 @@ TEST_F(TableCursor, ADayKeyFindsItsDayWhereTheDayStartsAfterMidnight)
 {
     // In São Paulo 2018-11-04 began at 01:00, when summer time started.
     const QString path = folder.filePath(u"dst.sqlite"_qs);
-    write_sqlite_file(path, u"CREATE TABLE QOV (Datum DATETIME); CREATE INDEX Datum ON QOV (Datum);"
+    sqlite_exec(path, u"CREATE TABLE QOV (Datum DATETIME); CREATE INDEX Datum ON QOV (Datum);"
                             "INSERT INTO QOV VALUES ('2018-11-03'), ('2018-11-04'), ('2018-11-05');"_qs);
     const QByteArray zone = qgetenv("TZ");
     qputenv("TZ", "America/Sao_Paulo");

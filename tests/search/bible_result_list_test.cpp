@@ -22,7 +22,7 @@ protected:
         for (int v = 1; v <= verses; ++v)
             statements << u"INSERT INTO texte VALUES (1, 2, %1, 'Gott spricht')"_qs.arg(v);
         const QString path = dir.filePath(u"bibel%1.mdb"_qs.arg(++files));
-        EXPECT_TRUE(write_sqlite_file(path, statements + rows));
+        EXPECT_TRUE(sqlite_exec(path, statements + rows));
         auto db = OpenDatabase(path);
         return dispbibelliste(*db, sql, 100, u"H<!--X-->[#Bibelstelle#|#Vers#|BIBLE|#bcv#|]<!--X-->T"_qs,
                               Buecher{{}, {u"1. Mose"_qs, 50, 1}}, u"GOTT;"_qs);

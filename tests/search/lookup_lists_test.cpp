@@ -15,7 +15,7 @@ protected:
     LookupLists read(const QStringList& rows)
     {
         const QString path = dir.filePath(u"qov%1.mdb"_qs.arg(++files));
-        EXPECT_TRUE(write_sqlite_file(
+        EXPECT_TRUE(sqlite_exec(
             path, qov_schema
                       + QStringList{u"CREATE VIEW VW1AutorenAktiv AS SELECT AID AS aid, Vorname, Nachname FROM AutorenNeu"_qs}
                       + rows));

@@ -24,7 +24,7 @@ protected:
                        .arg(QDate(2024, 1, 1).addDays(i).toString(Qt::ISODate))
                        .arg(i + 1);
         const QString path = dir.filePath(u"qov%1.mdb"_qs.arg(++files));
-        ASSERT_TRUE(write_sqlite_file(path, sql + rows));
+        ASSERT_TRUE(sqlite_exec(path, sql + rows));
         db = OpenDatabase(path);
     }
 

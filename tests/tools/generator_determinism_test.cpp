@@ -2,7 +2,7 @@
 // every file; a run that cannot do its work says why and fails; the Bible
 // converter refuses what is no Bible and leaves the old file alone.
 
-#include "sqlite_rows.h"
+#include "sqlite_test.h"
 
 #include <QCryptographicHash>
 #include <QDir>
