@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -88,6 +90,31 @@ TEST_F(HtmlViewTest, AHiddenViewScrollsWhenShownUnlessANewPageCame)
     view.write_page(long_page());
     view.show();
     EXPECT_EQ(view.verticalScrollBar()->value(), 0);
+}
+
+TEST_F(HtmlViewTest, ZoomAndColourSetRewriteThePageAtTheVerseRead)
+{
+    view.write_page(long_page());
+    view.scroll_to_anchor(QStringLiteral("v30"));
+    view.set_presentation(200, true);
+    EXPECT_EQ(view.top_anchor(), QStringLiteral("v30"));
+    EXPECT_NE(view.page_text(), long_page());
+    view.set_presentation(100, false);
+    EXPECT_EQ(view.page_text(), long_page());
+    EXPECT_EQ(view.built_page(), long_page());
+
+    // Ctrl+wheel asks the window for whole zoom steps; a plain wheel scrolls.
+    QSignalSpy zoom(&view, &HtmlView::zoom_requested);
+    const auto wheel = [&](int angle, Qt::KeyboardModifiers modifiers) {
+        QWheelEvent event(QPointF(10, 10), view.mapToGlobal(QPointF(10, 10)), {}, {0, angle}, Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view.viewport(), &event);
+    };
+    wheel(60, Qt::ControlModifier);
+    wheel(300, Qt::ControlModifier);
+    wheel(-120, Qt::NoModifier);
+    ASSERT_EQ(zoom.count(), 1);
+    EXPECT_EQ(zoom[0][0].toInt(), 3);
 }
 
 } // namespace

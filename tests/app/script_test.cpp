@@ -36,6 +36,11 @@ TEST(Script, NumbersAndTextsOfEveryCommand)
         {"type inpdatum", Kind::type, "inpdatum", "", 0, 0},
         {"link 1 BIBLE|19_23_1/19_24_1|", Kind::link, "", "BIBLE|19_23_1/19_24_1|", 1, 0},
         {"dump out dir/day 1.json", Kind::dump, "", "out dir/day 1.json", 0, 0},
+        {"shortcut Ctrl++", Kind::shortcut, "", "Ctrl++", 0, 0},
+        {"select 1 all", Kind::select, "", "", 1, 0},
+        {"copyverse 1 23", Kind::copyverse, "", "", 1, 23},
+        {"pdf out/psalm 23.pdf", Kind::pdf, "", "out/psalm 23.pdf", 0, 0},
+        {"palette dark", Kind::palette, "dark", "", 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
@@ -57,7 +62,8 @@ TEST(Script, AMalformedLineNamesItsLineAndDropsTheWholeScript)
     EXPECT_TRUE(script.steps.empty());
     EXPECT_TRUE(script.error.startsWith(u"line 3: ")) << script.error.toStdString();
     for (const char* line : {"click x", "choose books", "choose inpfoo 1", "type inpautor Meier", "key inpdatum Enter",
-                             "link 2 GOTO1.1.2024|", "resize -1 10", "selftest now", "dump"})
+                             "link 2 GOTO1.1.2024|", "resize -1 10", "selftest now", "dump", "shortcut", "select 0 some",
+                             "copyverse 2 1", "pdf", "palette grey"})
         EXPECT_TRUE(parse_script(QString::fromUtf8(line)).error.startsWith(u"line 1: ")) << line;
 }
 
