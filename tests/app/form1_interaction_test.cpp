@@ -52,6 +52,16 @@ TEST_F(Form1Interaction, PictureButtonsAndTheirTwinsRunTheirCommands)
     ASSERT_FALSE(control("but100")->isHidden());
     click("but100");
     EXPECT_EQ(form.state().actdate, QDate(2024, 3, 5));
+
+    // For the keyboard and screen readers the button carries its tool tip as
+    // its name, and Enter presses it.
+    auto* next = control("but1");
+    EXPECT_EQ(next->accessibleName(), QStringLiteral("nächster Tag"));
+    EXPECT_EQ(control("but6")->accessibleName(), QStringLiteral("Suchen"));
+    EXPECT_EQ(next->focusPolicy(), Qt::TabFocus);
+    next->setFocus();
+    QTest::keyClick(next, Qt::Key_Return);
+    EXPECT_EQ(form.state().actdate, QDate(2024, 3, 6));
 }
 
 TEST_F(Form1Interaction, ChoosingAnAuthorAndABookWithTheKeyboard)
