@@ -11,10 +11,10 @@
 #include "rectangle_shape.h"
 
 #include <QComboBox>
-#include <QMenu>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 
@@ -22,7 +22,6 @@
 #include <vector>
 
 namespace {
-
 
 QFont verdana(qreal points, bool bold)
 {

@@ -108,9 +108,8 @@ QString ScriptSession::run_step(const ScriptStep& step)
 QString ScriptSession::press_keys(const QString& keys)
 {
     // Key events sent to a control go through the window's shortcuts first,
-    // as the keyboard's own do.
-    // Keys go to the active window; without a window manager (under Xvfb)
-    // nobody else makes it active.
+    // as the keyboard's own do. They need an active window, which without a
+    // window manager (under Xvfb) nobody else makes.
     if (!form_.isActiveWindow())
         QApplication::setActiveWindow(&form_);
     const QKeySequence sequence = QKeySequence::fromString(keys, QKeySequence::PortableText);

@@ -93,7 +93,7 @@ QJsonValue focus_name()
 QJsonObject clipboard_value()
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return {{"text", data ? QJsonValue(data->text()) : QJsonValue()},
+    return {{"text", data && data->hasText() ? QJsonValue(data->text()) : QJsonValue()},
             {"html", data && data->hasHtml() ? QJsonValue(data->html()) : QJsonValue()}};
 }
 
@@ -104,9 +104,9 @@ QJsonValue kept_value(const Form1& form)
     if (!settings)
         return QJsonValue();
     const KeptPlace place = read_kept_place(*settings, form.state().lists.buecher);
-    const QRect* frame = place.geometry ? &*place.geometry : nullptr;
+    const auto frame = [](const QRect& r) { return QJsonArray{r.x(), r.y(), r.width(), r.height()}; };
     return QJsonObject{
-        {"geometry", frame ? QJsonValue(QJsonArray{frame->x(), frame->y(), frame->width(), frame->height()}) : QJsonValue()},
+        {"geometry", place.geometry ? QJsonValue(frame(*place.geometry)) : QJsonValue()},
         {"zoom", place.zoom},
         {"bible_position", place.actbcv},
         {"bible_mode", place.bible_mode}};
