@@ -31,14 +31,6 @@ QFont verdana(qreal points, bool bold)
     return font;
 }
 
-void set_background(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 // A label box in the colours of a field: text on the field's background,
 // black on white on a light desktop, and following a dark one.
 void set_field_colours(QWidget* widget)
@@ -110,12 +102,10 @@ void Form1::create_controls()
 
 void Form1::colour_strip()
 {
-    // The strip's grey, or its dark counterpart on a dark desktop.
+    // The strip's grey, or its dark counterpart on a dark desktop. The rows
+    // let the strip show through, so that the two never differ.
     const QColor light(217, 217, 225);
-    const QColor strip = dark_desktop() ? dark_colour(light) : light;
-    for (QFrame* row : headline)
-        set_background(row, strip);
-    bg->set_colours(strip, palette().color(QPalette::WindowText));
+    bg->set_colours(dark_desktop() ? dark_colour(light) : light, palette().color(QPalette::WindowText));
 }
 
 void Form1::create_day_row()
