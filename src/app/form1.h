@@ -17,6 +17,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -25,6 +26,7 @@ class PictureButton;
 class QComboBox;
 class QFrame;
 class QLabel;
+class QAction;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -209,6 +211,7 @@ private:
     FormState state_;
     int zoom_ = 100;
     bool restore_bible_mode_ = false;
+    std::map<KeyCommand, QAction*> key_actions_;  // the keyboard's actions, also in the views' menus
     std::array<ShownPage, 2> shown_{};
 
     QPushButton* Command3 = nullptr;               // hidden button, starts the reference self-test

@@ -20,6 +20,7 @@ void Form1::create_actions()
         const KeyCommand command = row.command;
         connect(action, &QAction::triggered, this, [this, command] { run_key_command(command); });
         addAction(action);
+        key_actions_[command] = action;
     }
     for (HtmlView* view : WB)
         connect(view, &HtmlView::zoom_requested, this, [this](int steps) { set_zoom(zoom_step(zoom_, steps)); });

@@ -108,11 +108,15 @@ QString Form1::reference_of(int view, int start, int end) const
 
 void Form1::add_menu_entries(int view, QMenu& menu, int position)
 {
-    const std::optional<VerseRange> range = verse_range(view, 0, position);
-    if (!range)
-        return;
-    QAction* action = menu.addAction(QStringLiteral("Vers kopieren"));
-    connect(action, &QAction::triggered, this, [this, view, range] { WB[view]->copy_range(range->start, range->end); });
+    if (const std::optional<VerseRange> range = verse_range(view, 0, position)) {
+        QAction* action = menu.addAction(QStringLiteral("Vers kopieren"));
+        connect(action, &QAction::triggered, this,
+                [this, view, range] { WB[view]->copy_range(range->start, range->end); });
+    }
+    // Printing has no button; the mouse finds it here.
+    menu.addSeparator();
+    menu.addAction(key_actions_.at(KeyCommand::print));
+    menu.addAction(key_actions_.at(KeyCommand::save_pdf));
 }
 
 bool Form1::copy_verse(int view, int verse)

@@ -22,8 +22,8 @@ const std::array<KeyCommandRow, 14> table{{
     {K::zoom_out, Q::ZoomOut, "Ctrl+-", "Verkleinern"},
     {K::zoom_reset, Q::UnknownKey, "Ctrl+0", "Originalgröße"},
     {K::copy, Q::Copy, "", "Kopieren"},
-    {K::print, Q::Print, "", "Drucken"},
-    {K::save_pdf, Q::UnknownKey, "Ctrl+Shift+S", "Als PDF speichern"},
+    {K::print, Q::Print, "", "Drucken …"},
+    {K::save_pdf, Q::UnknownKey, "Ctrl+Shift+S", "Als PDF speichern …"},
 }};
 
 } // namespace
