@@ -43,18 +43,16 @@ void Form1::show_day(QDate datum)
 void Form1::show_book_list(const SearchQuery& query)
 {
     // The words stay marked on the day opened from the list.
-    show_page(0,
-              displiste(*state_.db, query.sql, query.cap, state_.tplliste, state_.lists.bereiche,
-                        state_.suchworte),
-              ShownPage::named(QStringLiteral("Suchergebnis")));
+    const ListedPage list = book_result_list(*state_.db, query.sql, query.cap, state_.tplliste,
+                                             state_.lists.bereiche, state_.suchworte);
+    show_page(0, list.page, ShownPage::named(result_title(list, query.cap)));
 }
 
 void Form1::show_bible_list(const SearchQuery& query)
 {
-    show_page(1,
-              dispbibelliste(*state_.bibeldb, query.sql, query.cap, state_.tplbibelliste, state_.lists.buecher,
-                             state_.suchworte),
-              ShownPage::named(QStringLiteral("Suchergebnis")));
+    const ListedPage list = bible_result_list(*state_.bibeldb, query.sql, query.cap, state_.tplbibelliste,
+                                              state_.lists.buecher, state_.suchworte);
+    show_page(1, list.page, ShownPage::named(result_title(list, query.cap)));
     state_.suchworte.clear();
 }
 

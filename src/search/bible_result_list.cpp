@@ -34,13 +34,21 @@ QString closing_row(QString row, int cap)
 QString dispbibelliste(Database& bibeldb, const QString& sql, int cap, const QString& tplbibelliste,
                        const Buecher& buecher, const QString& suchworte)
 {
+    return bible_result_list(bibeldb, sql, cap, tplbibelliste, buecher, suchworte).page;
+}
+
+ListedPage bible_result_list(Database& bibeldb, const QString& sql, int cap, const QString& tplbibelliste,
+                             const Buecher& buecher, const QString& suchworte)
+{
     const ListTemplate parts = cut_list_template(tplbibelliste);
     std::vector<QString> rows = listed_rows(bibeldb, sql, cap, [&](const Recordset& rs) {
         return verse_row(rs, parts.row, buecher, suchworte);
     });
     // The query asks for no more than `cap` verses, so the notice shows
     // once the cap is reached.
-    if (static_cast<qsizetype>(rows.size()) >= cap)
+    const int hits = static_cast<int>(rows.size());
+    const bool cut = hits >= cap;
+    if (cut)
         rows.push_back(closing_row(parts.row, cap));
-    return joined_page(parts, rows);
+    return {joined_page(parts, rows), hits, cut};
 }

@@ -2,6 +2,8 @@
 
 #include "buecher.h"
 
+#include "list_page.h"
+
 #include <QString>
 
 class Database;
@@ -13,3 +15,6 @@ class Database;
 // Throws DatabaseError when the query is rejected or fails.
 QString dispbibelliste(Database& bibeldb, const QString& sql, int cap, const QString& tplbibelliste,
                        const Buecher& buecher, const QString& suchworte);
+// The same list with the count of its verses; cut once `cap` verses were listed.
+ListedPage bible_result_list(Database& bibeldb, const QString& sql, int cap, const QString& tplbibelliste,
+                             const Buecher& buecher, const QString& suchworte);

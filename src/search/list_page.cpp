@@ -28,6 +28,12 @@ QString cap_notice(int cap)
          + QStringLiteral(" Einträge gefunden.<br>Bitte präzisieren Sie die Suche.</font>");
 }
 
+QString result_title(const ListedPage& list, int cap)
+{
+    const QString count = list.cut ? QStringLiteral("mehr als %1").arg(cap) : QString::number(list.hits);
+    return QStringLiteral("Suchergebnis (%1 Treffer)").arg(count);
+}
+
 QString joined_page(const ListTemplate& parts, const std::vector<QString>& rows)
 {
     qsizetype size = parts.head.size() + parts.tail.size();

@@ -10,6 +10,18 @@
 class Database;
 class Recordset;
 
+// A result list as written, with what its title tells: how many entries it
+// lists and whether it was cut at its cap.
+struct ListedPage {
+    QString page;
+    int hits = 0;
+    bool cut = false;
+};
+
+// The title of a result list: "Suchergebnis (7 Treffer)", or "(mehr als
+// 100 Treffer)" for a list cut at a cap of 100.
+QString result_title(const ListedPage& list, int cap);
+
 // A list template cut at "<!--X-->": head, the template of one row, tail.
 struct ListTemplate {
     QString head;

@@ -37,11 +37,19 @@ QString filled_row(const Recordset& rs, QString row, const Bereiche& bereiche, c
 QString displiste(Database& db, const QString& sql, int anzentry, const QString& tplliste,
                   const Bereiche& bereiche, const QString& suchworte)
 {
+    return book_result_list(db, sql, anzentry, tplliste, bereiche, suchworte).page;
+}
+
+ListedPage book_result_list(Database& db, const QString& sql, int anzentry, const QString& tplliste,
+                            const Bereiche& bereiche, const QString& suchworte)
+{
     const ListTemplate parts = cut_list_template(tplliste);
     std::vector<QString> rows = listed_rows(db, sql, anzentry, [&](const Recordset& rs) {
         return filled_row(rs, parts.row, bereiche, suchworte);
     });
-    if (static_cast<qsizetype>(rows.size()) > anzentry)
+    const int hits = static_cast<int>(rows.size());
+    const bool cut = hits > anzentry;
+    if (cut)
         rows.push_back(notice_row(anzentry));
-    return joined_page(parts, rows);
+    return {joined_page(parts, rows), hits, cut};
 }

@@ -2,6 +2,8 @@
 
 #include "bereiche.h"
 
+#include "list_page.h"
+
 #include <QString>
 
 class Database;
@@ -13,3 +15,6 @@ class Database;
 // Throws DatabaseError when the query is rejected or fails.
 QString displiste(Database& db, const QString& sql, int anzentry, const QString& tplliste,
                   const Bereiche& bereiche, const QString& suchworte);
+// The same list with the count of its entries; cut when more than `anzentry` matched.
+ListedPage book_result_list(Database& db, const QString& sql, int anzentry, const QString& tplliste,
+                            const Bereiche& bereiche, const QString& suchworte);
