@@ -134,6 +134,12 @@ QString read_line(const QString& line, ScriptStep& step)
             return QStringLiteral("palette needs dark or light");
         step.kind = ScriptStep::Kind::palette;
         step.name = a[0];
+    } else if (c == u"selecttext") {
+        if (a.size() < 2 || (a[0] != u"0" && a[0] != u"1"))
+            return QStringLiteral("selecttext needs a view (0 or 1) and a text");
+        step.kind = ScriptStep::Kind::selecttext;
+        step.x = a[0].toInt();
+        step.text = words.rest_after_first;
     } else {
         return QStringLiteral("unknown command \"%1\"").arg(c);
     }

@@ -20,6 +20,8 @@
 //   copyverse VIEW N   the context menu's "Vers kopieren" on verse N
 //   pdf PATH           the visible page as PDF into PATH
 //   palette dark|light the desktop's palette changes to a dark or light one
+//   selecttext VIEW A..B  the page of view 0 or 1 selected from the first A to
+//                      the end of the first B after it (or the first A alone)
 
 #include <QString>
 
@@ -28,7 +30,7 @@
 struct ScriptStep {
     enum class Kind {
         click, choose, type, key, link, resize, cursor, selftest, dump, screenshot,
-        shortcut, select, copyverse, pdf, palette
+        shortcut, select, copyverse, pdf, palette, selecttext
     };
 
     int line = 0;

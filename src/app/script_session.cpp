@@ -14,6 +14,8 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QStyle>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace {
 
@@ -31,6 +33,28 @@ QPalette dark_palette()
                                 {QPalette::PlaceholderText, QColor(0xa0, 0xa0, 0xa0)}})
         palette.setColor(role, colour);
     return palette;
+}
+
+// Selects in `view` from the first place of the text before ".." to the end
+// of the first place after it of the text behind; without "..", the text.
+QString select_text(HtmlView& view, const QString& words)
+{
+    const qsizetype dots = words.indexOf(QStringLiteral(".."));
+    const QString from = dots < 0 ? words : words.left(dots);
+    const QTextDocument::FindFlags exact = QTextDocument::FindCaseSensitively;
+    const QTextCursor first = view.document()->find(from, 0, exact);
+    const QTextCursor last = first.isNull() || dots < 0
+                                 ? first
+                                 : view.document()->find(words.mid(dots + 2), first.selectionStart(), exact);
+    if (last.isNull())
+        return QStringLiteral("%1 shows no %2").arg(view.objectName(), words);
+    QTextCursor selection = first;
+    selection.setPosition(first.selectionStart());
+    selection.setPosition(last.selectionEnd(), QTextCursor::KeepAnchor);
+    // As a user's selection with the mouse, it takes the focus.
+    view.setFocus();
+    view.setTextCursor(selection);
+    return {};
 }
 
 } // namespace
@@ -101,6 +125,10 @@ QString ScriptSession::run_step(const ScriptStep& step)
         // What a desktop does when the user switches its colours.
         QApplication::setPalette(step.name == u"dark" ? dark_palette() : QApplication::style()->standardPalette());
         return {};
+    case Kind::selecttext:
+        if (auto* view = form_.findChild<HtmlView*>(QStringLiteral("WB%1").arg(step.x)))
+            return select_text(*view, step.text);
+        return QStringLiteral("the window has no view WB%1").arg(step.x);
     }
     return {};
 }

@@ -133,8 +133,10 @@ std::vector<std::pair<QString, Case>> read_cases(const QString& path)
         const QStringList columns = line.mid(6).split(u'|');
         QStringList expanded = QStringList{u"case "_qs + columns[0]} + columns.value(1).split(QStringLiteral("&&"));
         expanded << u"> dump reached.json"_qs << u"exit 1"_qs << u"dumps 0"_qs;
+        // The file and the cause in the message the user reads; the words in the technical line.
         for (int column = 2; column <= 4; ++column)
-            expanded << u"stderr has "_qs + columns.value(column, u"(a column is missing)"_qs);
+            expanded << (column == 3 ? u"stderr has "_qs : u"message has "_qs)
+                            + columns.value(column, u"(a column is missing)"_qs);
         for (const QString& part : expanded)
             read_line(part.trimmed(), n);
     }
@@ -263,6 +265,16 @@ std::map<QString, QByteArray> snapshot(const QString& root, std::optional<bool> 
     return entries;
 }
 
+// stderr's first message: its "selunar: " line and the lines up to the next
+// one. On a failed start-up this is the German text of the message box.
+QString first_message(const QString& errors)
+{
+    const QString mark = u"selunar: "_qs;
+    const qsizetype start = errors.indexOf(mark);
+    const qsizetype end = errors.indexOf(u'\n' + mark, start);
+    return start < 0 ? QString() : errors.mid(start + mark.size(), end < 0 ? -1 : end - start - mark.size());
+}
+
 // The value at a dotted path ("html.WB0", "lists.chaps.count", "messages.-1"; "." for the whole dump).
 QJsonValue at(const QJsonValue& root, const QString& path)
 {
@@ -288,7 +300,7 @@ QString as_text(const QJsonValue& value)
 }
 
 // One fact: "SUBJECT [PATH] [since DUMP] OP ARGUMENT"; SUBJECT is a dump,
-// "*" (every dump) or "stderr", which has no path.
+// "*" (every dump), "stderr" or "message", which have no path.
 void check(const Outcome& outcome, const QString& line)
 {
     QString rest = line;
@@ -307,10 +319,11 @@ void check(const Outcome& outcome, const QString& line)
     };
     // "file NAME" is a file the session wrote (a PDF as pdftotext reads it).
     const QString file = subject == u"file" ? take(rest) : QString();
-    const QString path = subject == u"stderr" || subject == u"file" ? QString() : take(rest);
-    QJsonValue value = subject == u"stderr" ? QJsonValue(outcome.errors)
-                     : subject == u"file"   ? QJsonValue(outcome.files.count(file) ? outcome.files.at(file) : QString())
-                                            : at(dump_of(subject), path);
+    const QString path = subject == u"stderr" || subject == u"message" || subject == u"file" ? QString() : take(rest);
+    QJsonValue value = subject == u"stderr"  ? QJsonValue(outcome.errors)
+                     : subject == u"message" ? QJsonValue(first_message(outcome.errors))
+                     : subject == u"file"    ? QJsonValue(outcome.files.count(file) ? outcome.files.at(file) : QString())
+                                             : at(dump_of(subject), path);
     QString op = take(rest);
     if (op == u"since") {
         QJsonArray later = value.toArray();
