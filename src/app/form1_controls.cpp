@@ -4,6 +4,7 @@
 
 #include "form1.h"
 
+#include "accessibility.h"
 #include "dark_page.h"
 #include "html_view.h"
 #include "picture_button.h"
@@ -55,6 +56,7 @@ constexpr float row_top = 120;
 
 void Form1::create_controls()
 {
+    install_accessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Selunar 2024"));
     setWindowIcon(window_icon());
@@ -135,6 +137,8 @@ void Form1::create_bible_row()
     connect(books, &QComboBox::currentIndexChanged, this, &Form1::books_Click);
     connect(chaps, &QComboBox::currentIndexChanged, this, &Form1::chaps_Click);
     setTabOrder(books, chaps);
+    books->setAccessibleName(QStringLiteral("Buch"));
+    chaps->setAccessibleName(QStringLiteral("Kapitel"));
 }
 
 void Form1::create_search_panel()
@@ -183,6 +187,9 @@ void Form1::create_search_panel()
     create_buttons(ButtonGroup::search_go, sframe);
     create_buttons(ButtonGroup::book_go, sframe);
 
+    for (auto [caption, field] : {std::pair<QLabel*, QWidget*>{SVT, inpvolltext}, {SBst, inpbibel}, {SBer, inpbereich},
+                                  {sAutor, inpautor}, {sDatum, inpdatum}})
+        name_by_label(caption, field);
     setTabOrder(inpvolltext, inpbibel);
     setTabOrder(inpbibel, inpbereich);
     setTabOrder(inpbereich, inpautor);
@@ -211,6 +218,7 @@ void Form1::create_buttons(ButtonGroup group, QWidget* container)
             button->setToolTip(QString::fromUtf8(row.tool_tip));
             // The go buttons bear the word they are named by.
             button->setAccessibleName(is_go_button(row) ? QStringLiteral("Suchen") : button->toolTip());
+            button->setAccessibleDescription(command_keys(row.command));
             place(button, rect);
             connect(button, &PictureButton::clicked, this, [this, member] { but_Click(member); });
             if (pressed) {

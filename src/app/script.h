@@ -20,6 +20,10 @@
 //   copyverse VIEW N   the context menu's "Vers kopieren" on verse N
 //   pdf PATH           the visible page as PDF into PATH
 //   palette dark|light the desktop's palette changes to a dark or light one
+//   speak              the visible page read aloud from its top
+//   speakstop          reading aloud stops
+//   spoken N           the recording engine comes to the end of what it is
+//                      saying, N times over (each end starts the next piece)
 
 #include <QString>
 
@@ -28,7 +32,8 @@
 struct ScriptStep {
     enum class Kind {
         click, choose, type, key, link, resize, cursor, selftest, dump, screenshot,
-        shortcut, select, copyverse, pdf, palette
+        shortcut, select, copyverse, pdf, palette,
+        speak, speakstop, spoken
     };
 
     int line = 0;
