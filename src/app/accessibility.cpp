@@ -17,14 +17,19 @@
 
 namespace {
 
-// A picture button is a push button; one without a focus (the logos) a picture.
+// A picture button is a push button; one without a name (the logos) a picture.
+// The role is asked anew each time: the interface may be made before the
+// button is named.
 class PictureButtonAccessible : public QAccessibleWidget {
 public:
     explicit PictureButtonAccessible(QWidget* widget)
-        : QAccessibleWidget(widget, widget->focusPolicy() & Qt::TabFocus ? QAccessible::Button : QAccessible::Graphic)
+        : QAccessibleWidget(widget, QAccessible::Button)
     {
-        if (role() == QAccessible::Button)
-            addControllingSignal(QStringLiteral("clicked()"));
+    }
+
+    QAccessible::Role role() const override
+    {
+        return widget()->accessibleName().isEmpty() ? QAccessible::Graphic : QAccessible::Button;
     }
 
     QStringList actionNames() const override
@@ -171,6 +176,9 @@ QAccessibleInterface* program_controls(const QString& class_name, QObject* objec
     // The program's window is announced as a window (a frame) with its title.
     if (class_name == u"Form1")
         return new QAccessibleWidget(widget, QAccessible::Window);
+    // The rows and the search panel are groups within it, not windows.
+    if (class_name == u"QFrame" && qstrcmp(object->metaObject()->className(), "QFrame") == 0 && !widget->isWindow())
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
     return nullptr;
 }
 

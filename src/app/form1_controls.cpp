@@ -74,6 +74,7 @@ void Form1::create_controls()
     bg->setObjectName(QStringLiteral("bg"));
 
     sframe = borderless_frame(QStringLiteral("sframe"), this);
+    sframe->setAccessibleName(QStringLiteral("Suche"));
     sframe->setBackgroundRole(QPalette::Base);
     sframe->setAutoFillBackground(true);
     create_search_panel();
@@ -86,8 +87,10 @@ void Form1::create_controls()
 
     WB[0] = create_view(0);
     headline[0] = borderless_frame(QStringLiteral("headline0"), this);
+    headline[0]->setAccessibleName(QStringLiteral("Andacht"));
     create_day_row();
     headline[1] = borderless_frame(QStringLiteral("headline1"), this);
+    headline[1]->setAccessibleName(QStringLiteral("Bibel"));
     create_bible_row();
     colour_strip();
     WB[1] = create_view(1);
@@ -137,8 +140,6 @@ void Form1::create_bible_row()
     connect(books, &QComboBox::currentIndexChanged, this, &Form1::books_Click);
     connect(chaps, &QComboBox::currentIndexChanged, this, &Form1::chaps_Click);
     setTabOrder(books, chaps);
-    books->setAccessibleName(QStringLiteral("Buch"));
-    chaps->setAccessibleName(QStringLiteral("Kapitel"));
 }
 
 void Form1::create_search_panel()
@@ -239,6 +240,7 @@ HtmlView* Form1::create_view(int index)
 {
     auto* view = new HtmlView(this);
     view->setObjectName(QStringLiteral("WB%1").arg(index));
+    view->setAccessibleName(index == 0 ? QStringLiteral("Andacht") : QStringLiteral("Bibeltext"));
     connect(view, &HtmlView::navigate_complete, this,
             [this, index](const QString& address) { WB_NavigateComplete2(index, address); });
     view->installEventFilter(this);

@@ -55,12 +55,24 @@ expect("Alt" in by_name.get(("push button", "nächster Tag"), frame).description
        "the button \"nächster Tag\" does not name its key")
 for name in ["Volltext", "Datum"]:
     expect(("text", name) in by_name, f"no text field {name!r}")
-for name in ["Bibelstelle", "Bereich", "Autor", "Buch", "Kapitel"]:
-    expect(("combo box", name) in by_name, f"no list {name!r}")
 
-pages = [a for a in objects if a.getRoleName() == "text" and a.name not in ("Volltext", "Datum")
-         and "Jeremia" in a.queryText().getText(0, -1)]
-expect(len(pages) == 1, f"{len(pages)} views show the day page")
+
+def label_of(accessible):
+    """The name of the label a field is labelled by (how lists are named here)."""
+    for relation in accessible.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY and relation.getNTargets():
+            return relation.getTarget(0).name
+    return None
+
+
+lists = {label_of(a) for a in objects if a.getRoleName() == "combo box"}
+for name in ["Bibelstelle", "Bereich", "Autor"]:
+    expect(("combo box", name) in by_name and name in lists, f"no list {name!r}")
+for name in ["Volltext", "Datum"]:
+    expect(label_of(by_name.get(("text", name), frame)) == name, f"the field {name!r} is not labelled by its caption")
+
+pages = [a for a in objects if a.name == "Andacht" and a.getRoleName() != "panel"]
+expect(len(pages) == 1 and pages[0].getRoleName() == "text", "the day view is not one text")
 if pages:
     text = pages[0].queryText()
     page = text.getText(0, -1)
