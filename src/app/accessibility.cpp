@@ -7,13 +7,15 @@
 #include "speakable_text.h"
 
 #include <QAccessibleWidget>
-#include <QLabel>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
+#include <map>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -43,6 +45,13 @@ public:
             static_cast<PictureButton*>(widget())->click();
     }
 };
+
+// The offset in the read text of document position `position`.
+int offset_in(const ReadingText& text, int position)
+{
+    return static_cast<int>(std::lower_bound(text.positions.begin(), text.positions.end(), position)
+                            - text.positions.begin());
+}
 
 // A view's page as a screen reader takes it in: the text without the marks
 // where pictures, frames and table cells stand, offsets counted in it.
@@ -145,13 +154,7 @@ private:
 
     ReadingText reading() const { return reading_text(view()->document()->toRawText()); }
 
-    // The offset in the read text of document position `position`.
-    int offset_of(int position) const
-    {
-        const ReadingText read = reading();
-        const std::vector<int>& positions = read.positions;
-        return static_cast<int>(std::lower_bound(positions.begin(), positions.end(), position) - positions.begin());
-    }
+    int offset_of(int position) const { return offset_in(reading(), position); }
     int position_of(int offset) const
     {
         const ReadingText read = reading();
@@ -163,6 +166,29 @@ private:
         return positions[static_cast<std::size_t>(std::max(offset, 0))];
     }
 };
+
+// The view reports its changes in the document's raw text, marks and all;
+// assistive technology is told them as the whole read text, old and new,
+// instead. (Caret and selection it asks of the view's interface.)
+void tell_in_read_text(QAccessibleEvent* event)
+{
+    static std::map<QObject*, QString> told;  // the text each view was last told to have
+    QAccessibleEvent* tell = event;
+    std::optional<QAccessibleTextUpdateEvent> update;
+    const QAccessible::Event type = event->type();
+    auto* view = qobject_cast<HtmlView*>(event->object());
+    if (view && (type == QAccessible::TextInserted || type == QAccessible::TextRemoved || type == QAccessible::TextUpdated)) {
+        const QString now = reading_text(view->document()->toRawText()).text;
+        if (now == told[view])
+            return;
+        update.emplace(view, 0, std::exchange(told[view], now), now);
+        tell = &*update;
+    }
+    // Without a handler of its own the event goes to the desktop's bridge.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(tell);
+    QAccessible::installUpdateHandler(tell_in_read_text);
+}
 
 QAccessibleInterface* program_controls(const QString& class_name, QObject* object)
 {
@@ -188,6 +214,7 @@ void install_accessibility()
 {
     static const bool installed = [] {
         QAccessible::installFactory(program_controls);
+        QAccessible::installUpdateHandler(tell_in_read_text);
         return true;
     }();
     Q_UNUSED(installed);
@@ -213,10 +240,4 @@ QString command_keys(Command command)
                 return key_sequences(row).value(0).toString(QKeySequence::NativeText);
     }
     return {};
-}
-
-void name_by_label(QLabel* label, QWidget* field)
-{
-    label->setBuddy(field);
-    field->setAccessibleName(label->text());
 }

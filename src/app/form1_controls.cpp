@@ -190,7 +190,7 @@ void Form1::create_search_panel()
 
     for (auto [caption, field] : {std::pair<QLabel*, QWidget*>{SVT, inpvolltext}, {SBst, inpbibel}, {SBer, inpbereich},
                                   {sAutor, inpautor}, {sDatum, inpdatum}})
-        name_by_label(caption, field);
+        caption->setBuddy(field);  // a screen reader names the field by its caption
     setTabOrder(inpvolltext, inpbibel);
     setTabOrder(inpbibel, inpbereich);
     setTabOrder(inpbereich, inpautor);

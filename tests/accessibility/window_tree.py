@@ -6,6 +6,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 failures = []
 
@@ -83,16 +84,26 @@ if pages:
     places = [page.find(part) for part in order]
     expect(-1 not in places and places == sorted(places), f"the page is not read in order: {places}\n{page}")
     expect(text.getText(places[1], places[1] + 12) == "Jeremia 29,7", "offsets do not count the read text")
+    text.setCaretOffset(places[1])
+    expect(text.caretOffset == places[1], f"the caret is at {text.caretOffset}, not {places[1]}")
 
-# A screen reader presses a button through its action.
+# A screen reader presses a button through its action; the new page is told
+# as text without marks.
+inserted = []
+pyatspi.Registry.registerEventListener(lambda event: inserted.append(event.any_data), "object:text-changed:insert")
 button = by_name.get(("push button", "nächster Tag"))
 if button is not None:
     action = button.queryAction()
     expect(action.nActions >= 1, "the button offers no action")
     action.doAction(0)
     deadline = time.monotonic() + 10
-    while "6. März" not in frame.name and time.monotonic() < deadline:
-        time.sleep(0.1)
+    context = GLib.MainContext.default()
+    while not any("Mittwoch, 6. März 2024" in text for text in inserted) and time.monotonic() < deadline:
+        context.iteration(False)
+        time.sleep(0.01)
+    expect(any("Mittwoch, 6. März 2024" in text for text in inserted), "the new page was not told")
+    expect(not any(mark in text for text in inserted for mark in "\ufffc\ufdd0\ufdd1\u2028"),
+           "the new page was told with layout marks")
     expect("Mittwoch, 6. März 2024" in frame.name, f"after pressing \"nächster Tag\" the window is {frame.name!r}")
 
 for failure in failures:
