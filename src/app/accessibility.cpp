@@ -34,6 +34,12 @@ public:
         return widget()->accessibleName().isEmpty() ? QAccessible::Graphic : QAccessible::Button;
     }
 
+    // The keys alone: the tool tip, which Qt would give instead, repeats the name.
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Description ? widget()->accessibleDescription() : QAccessibleWidget::text(t);
+    }
+
     QStringList actionNames() const override
     {
         return role() == QAccessible::Button ? QStringList{pressAction()} : QStringList{};

@@ -54,6 +54,8 @@ for (role, name), accessible in by_name.items():
     expect(role != "filler" or not name, f"a filler named {name!r}")
 expect("Alt" in by_name.get(("push button", "nächster Tag"), frame).description,
        "the button \"nächster Tag\" does not name its key")
+expect(by_name.get(("push button", "Impressum"), frame).description == "",
+       "the button \"Impressum\" has a description but no key")
 for name in ["Volltext", "Datum"]:
     expect(("text", name) in by_name, f"no text field {name!r}")
 
