@@ -42,8 +42,8 @@ TEST(SpeakableText, ReadingTextDropsMarksAndKeepsPositions)
     EXPECT_EQ(reading.text, u"Datum\nFest\nVers eins\nText"_qs);
     ASSERT_EQ(reading.positions.size(), static_cast<std::size_t>(reading.text.size()));
     for (std::size_t i = 0; i < reading.positions.size(); ++i) {
-        if (!reading.text[static_cast<int>(i)].isSpace())
-            EXPECT_EQ(raw[reading.positions[i]], reading.text[static_cast<int>(i)]) << i;
+        const QChar c = reading.text[static_cast<int>(i)];
+        EXPECT_TRUE(c.isSpace() || raw[reading.positions[i]] == c) << i;
     }
 }
 
