@@ -23,6 +23,7 @@
 
 class HtmlView;
 class PictureButton;
+class ReadAloud;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -213,6 +214,7 @@ private:
     bool restore_bible_mode_ = false;
     std::map<KeyCommand, QAction*> key_actions_;  // the keyboard's actions, also in the views' menus
     std::array<ShownPage, 2> shown_{};
+    ReadAloud* read_aloud_ = nullptr;              // reads the visible page aloud
 
     QPushButton* Command3 = nullptr;               // hidden button, starts the reference self-test
     std::array<HtmlView*, 2> WB{};                 // the day view (0) and the Bible view (1)

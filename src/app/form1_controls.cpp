@@ -4,6 +4,7 @@
 
 #include "form1.h"
 
+#include "accessibility.h"
 #include "dark_page.h"
 #include "html_view.h"
 #include "picture_button.h"
@@ -55,6 +56,7 @@ constexpr float row_top = 120;
 
 void Form1::create_controls()
 {
+    install_accessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Selunar 2024"));
     setWindowIcon(window_icon());
@@ -72,6 +74,7 @@ void Form1::create_controls()
     bg->setObjectName(QStringLiteral("bg"));
 
     sframe = borderless_frame(QStringLiteral("sframe"), this);
+    sframe->setAccessibleName(QStringLiteral("Suche"));
     sframe->setBackgroundRole(QPalette::Base);
     sframe->setAutoFillBackground(true);
     create_search_panel();
@@ -84,8 +87,10 @@ void Form1::create_controls()
 
     WB[0] = create_view(0);
     headline[0] = borderless_frame(QStringLiteral("headline0"), this);
+    headline[0]->setAccessibleName(QStringLiteral("Andacht"));
     create_day_row();
     headline[1] = borderless_frame(QStringLiteral("headline1"), this);
+    headline[1]->setAccessibleName(QStringLiteral("Bibel"));
     create_bible_row();
     colour_strip();
     WB[1] = create_view(1);
@@ -183,6 +188,9 @@ void Form1::create_search_panel()
     create_buttons(ButtonGroup::search_go, sframe);
     create_buttons(ButtonGroup::book_go, sframe);
 
+    for (auto [caption, field] : {std::pair<QLabel*, QWidget*>{SVT, inpvolltext}, {SBst, inpbibel}, {SBer, inpbereich},
+                                  {sAutor, inpautor}, {sDatum, inpdatum}})
+        caption->setBuddy(field);  // a screen reader names the field by its caption
     setTabOrder(inpvolltext, inpbibel);
     setTabOrder(inpbibel, inpbereich);
     setTabOrder(inpbereich, inpautor);
@@ -211,6 +219,7 @@ void Form1::create_buttons(ButtonGroup group, QWidget* container)
             button->setToolTip(QString::fromUtf8(row.tool_tip));
             // The go buttons bear the word they are named by.
             button->setAccessibleName(is_go_button(row) ? QStringLiteral("Suchen") : button->toolTip());
+            button->setAccessibleDescription(command_keys(row.command));
             place(button, rect);
             connect(button, &PictureButton::clicked, this, [this, member] { but_Click(member); });
             if (pressed) {
@@ -231,6 +240,7 @@ HtmlView* Form1::create_view(int index)
 {
     auto* view = new HtmlView(this);
     view->setObjectName(QStringLiteral("WB%1").arg(index));
+    view->setAccessibleName(index == 0 ? QStringLiteral("Andacht") : QStringLiteral("Bibeltext"));
     connect(view, &HtmlView::navigate_complete, this,
             [this, index](const QString& address) { WB_NavigateComplete2(index, address); });
     view->installEventFilter(this);

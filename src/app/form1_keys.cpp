@@ -6,6 +6,8 @@
 
 #include "html_view.h"
 #include "page_zoom.h"
+#include "read_aloud.h"
+#include "speakable_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,6 +24,10 @@ void Form1::create_actions()
         addAction(action);
         key_actions_[command] = action;
     }
+    // Scripted sessions note what would be said instead of saying it.
+    const bool scripted = settings_.messages == MessageBoxes::Mode::Record;
+    read_aloud_ = new ReadAloud([scripted] { return make_speech_engine(scripted); },
+                                [this](const QString& text) { show_message(text); }, this);
     for (HtmlView* view : WB)
         connect(view, &HtmlView::zoom_requested, this, [this](int steps) { set_zoom(zoom_step(zoom_, steps)); });
 }
@@ -48,6 +54,8 @@ void Form1::run_key_command(KeyCommand command)
         inpvolltext->selectAll();
         break;
     case KeyCommand::back:
+        if (read_aloud_->stop())
+            break;
         // Only the search panel has a page to go back to.
         if (WB[0]->isHidden() && WB[1]->isHidden()) {
             WB[bible ? 1 : 0]->show();
@@ -80,6 +88,10 @@ void Form1::run_key_command(KeyCommand command)
         break;
     case KeyCommand::save_pdf:
         ask_pdf();
+        break;
+    case KeyCommand::read_aloud:
+        if (!read_aloud_->stop())
+            read_aloud_->start(visible_view(), book_names(state_.lists.buecher));
         break;
     }
 }

@@ -24,6 +24,7 @@ enum class KeyCommand {
     copy,        // the selection with its source
     print,
     save_pdf,
+    read_aloud,  // the visible page aloud; again, it stops
 };
 
 struct KeyCommandRow {

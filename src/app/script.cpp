@@ -140,6 +140,16 @@ QString read_line(const QString& line, ScriptStep& step)
         step.kind = ScriptStep::Kind::selecttext;
         step.x = a[0].toInt();
         step.text = words.rest_after_first;
+    } else if (c == u"speak" || c == u"speakstop") {
+        if (!a.isEmpty())
+            return c + QStringLiteral(" takes no arguments");
+        step.kind = c == u"speak" ? ScriptStep::Kind::speak : ScriptStep::Kind::speakstop;
+    } else if (c == u"spoken") {
+        const auto n = a.size() == 1 ? whole_number(a[0]) : std::nullopt;
+        if (!n || *n < 1)
+            return QStringLiteral("spoken needs a count of 1 or more");
+        step.kind = ScriptStep::Kind::spoken;
+        step.x = *n;
     } else {
         return QStringLiteral("unknown command \"%1\"").arg(c);
     }

@@ -22,6 +22,10 @@
 //   palette dark|light the desktop's palette changes to a dark or light one
 //   selecttext VIEW A..B  the page of view 0 or 1 selected from the first A to
 //                      the end of the first B after it (or the first A alone)
+//   speak              the visible page read aloud from its top
+//   speakstop          reading aloud stops
+//   spoken N           the recording engine comes to the end of what it is
+//                      saying, N times over (each end starts the next piece)
 
 #include <QString>
 
@@ -30,7 +34,8 @@
 struct ScriptStep {
     enum class Kind {
         click, choose, type, key, link, resize, cursor, selftest, dump, screenshot,
-        shortcut, select, copyverse, pdf, palette, selecttext
+        shortcut, select, copyverse, pdf, palette, selecttext,
+        speak, speakstop, spoken
     };
 
     int line = 0;

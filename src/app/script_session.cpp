@@ -2,6 +2,7 @@
 
 #include "form1.h"
 #include "html_view.h"
+#include "read_aloud.h"
 #include "session_dump.h"
 
 #include <QApplication>
@@ -129,6 +130,10 @@ QString ScriptSession::run_step(const ScriptStep& step)
         if (auto* view = form_.findChild<HtmlView*>(QStringLiteral("WB%1").arg(step.x)))
             return select_text(*view, step.text);
         return QStringLiteral("the window has no view WB%1").arg(step.x);
+    case Kind::speak:
+    case Kind::speakstop:
+    case Kind::spoken:
+        return speak(step);
     }
     return {};
 }
@@ -153,6 +158,21 @@ QString ScriptSession::press_keys(const QString& keys)
         QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
         QCoreApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : &form_, &release);
     }
+    return {};
+}
+
+QString ScriptSession::speak(const ScriptStep& step)
+{
+    auto* reader = form_.findChild<ReadAloud*>();
+    if (step.kind == ScriptStep::Kind::speakstop)
+        reader->stop();
+    else if (step.kind == ScriptStep::Kind::speak) {
+        reader->stop();
+        form_.run_key_command(KeyCommand::read_aloud);
+    } else if (auto* recording = dynamic_cast<RecordingEngine*>(&reader->engine()))
+        recording->finish(step.x);
+    else
+        return QStringLiteral("spoken needs the recording engine");
     return {};
 }
 

@@ -32,6 +32,7 @@ private:
     QString screenshot(const QString& path);
     QString press_keys(const QString& keys);
     QString select_all(int view);
+    QString speak(const ScriptStep& step);
 
     Form1& form_;
     QPoint cursor_;

@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "html_view.h"
 #include "kept_place.h"
+#include "read_aloud.h"
 #include "wait_cursor.h"
 
 #include <QApplication>
@@ -164,5 +165,6 @@ QJsonObject session_dump(const Form1& form)
         {"clipboard", clipboard_value()},
         {"focus", focus_name()},
         {"settings", kept_value(form)},
+        {"speech", form.findChild<ReadAloud*>()->state()},
     };
 }

@@ -42,6 +42,9 @@ TEST(Script, NumbersAndTextsOfEveryCommand)
         {"pdf out/psalm 23.pdf", Kind::pdf, "", "out/psalm 23.pdf", 0, 0},
         {"palette dark", Kind::palette, "dark", "", 0, 0},
         {"selecttext 1 mein Hirte..Auen", Kind::selecttext, "", "mein Hirte..Auen", 1, 0},
+        {"speak", Kind::speak, "", "", 0, 0},
+        {"speakstop", Kind::speakstop, "", "", 0, 0},
+        {"spoken 12", Kind::spoken, "", "", 12, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
@@ -64,7 +67,8 @@ TEST(Script, AMalformedLineNamesItsLineAndDropsTheWholeScript)
     EXPECT_TRUE(script.error.startsWith(u"line 3: ")) << script.error.toStdString();
     for (const char* line : {"click x", "choose books", "choose inpfoo 1", "type inpautor Meier", "key inpdatum Enter",
                              "link 2 GOTO1.1.2024|", "resize -1 10", "selftest now", "dump", "shortcut", "select 0 some",
-                             "copyverse 2 1", "pdf", "palette grey", "selecttext 2 Gott"})
+                             "copyverse 2 1", "pdf", "palette grey", "selecttext 2 Gott",
+                             "speak 1", "speakstop now", "spoken", "spoken 0"})
         EXPECT_TRUE(parse_script(QString::fromUtf8(line)).error.startsWith(u"line 1: ")) << line;
 }
 
