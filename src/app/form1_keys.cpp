@@ -6,6 +6,7 @@
 
 #include "html_view.h"
 #include "page_zoom.h"
+#include "personal_layer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -80,6 +81,13 @@ void Form1::run_key_command(KeyCommand command)
         break;
     case KeyCommand::save_pdf:
         ask_pdf();
+        break;
+    case KeyCommand::star_day:
+    case KeyCommand::mark_read:
+    case KeyCommand::progress:
+    case KeyCommand::note:
+    case KeyCommand::my_notes:
+        personal_->run_key_command(command);
         break;
     }
 }

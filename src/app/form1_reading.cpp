@@ -6,6 +6,7 @@
 
 #include "day_reference.h"
 #include "html_view.h"
+#include "personal_layer.h"
 #include "verse_reference.h"
 
 #include <QApplication>
@@ -113,6 +114,7 @@ void Form1::add_menu_entries(int view, QMenu& menu, int position)
         connect(action, &QAction::triggered, this,
                 [this, view, range] { WB[view]->copy_range(range->start, range->end); });
     }
+    personal_->add_menu_entries(view, menu, position);
     // Printing has no button; the mouse finds it here.
     menu.addSeparator();
     menu.addAction(key_actions_.at(KeyCommand::print));

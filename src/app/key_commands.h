@@ -24,6 +24,11 @@ enum class KeyCommand {
     copy,        // the selection with its source
     print,
     save_pdf,
+    star_day,    // the day's devotional starred or not
+    mark_read,   // the day's Bible reading read or not
+    progress,    // the reading progress page
+    note,        // the note on the day, in the Bible on the verse
+    my_notes,    // the page of favourites and notes
 };
 
 struct KeyCommandRow {

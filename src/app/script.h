@@ -20,6 +20,15 @@
 //   copyverse VIEW N   the context menu's "Vers kopieren" on verse N
 //   pdf PATH           the visible page as PDF into PATH
 //   palette dark|light the desktop's palette changes to a dark or light one
+//   read on|off        the Bible reading of the current day read or not
+//   star day on|off    the current day starred or not
+//   star verse N on|off  verse N of the chapter shown starred or not
+//   note day TEXT      the current day's note (rest of the line, "\n" a line
+//   note verse N TEXT  break; empty removes it), or verse N's
+//   progress           the reading progress page
+//   mynotes            the page of favourites and notes
+//   export PATH        the reader's own layer into PATH (.json or Markdown)
+//   import PATH        a JSON export merged into the reader's own layer
 
 #include <QString>
 
@@ -28,7 +37,8 @@
 struct ScriptStep {
     enum class Kind {
         click, choose, type, key, link, resize, cursor, selftest, dump, screenshot,
-        shortcut, select, copyverse, pdf, palette
+        shortcut, select, copyverse, pdf, palette,
+        read, star, note, progress, mynotes, export_file, import_file
     };
 
     int line = 0;

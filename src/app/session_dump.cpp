@@ -2,7 +2,10 @@
 
 #include "form1.h"
 #include "html_view.h"
+#include "exchange.h"
 #include "kept_place.h"
+#include "personal_layer.h"
+#include "personal_store.h"
 #include "wait_cursor.h"
 
 #include <QApplication>
@@ -112,6 +115,18 @@ QJsonValue kept_value(const Form1& form)
         {"bible_mode", place.bible_mode}};
 }
 
+// The reader's own layer as read back from its store; null without one.
+QJsonValue personal_value(const Form1& form)
+{
+    const PersonalStore* store = form.personal().store();
+    if (!store)
+        return QJsonValue();
+    QJsonObject value = personal_json(store->data());
+    value.insert(QStringLiteral("file"), store->path());
+    value.insert(QStringLiteral("read_only"), store->read_only());
+    return value;
+}
+
 } // namespace
 
 QJsonObject session_dump(const Form1& form)
@@ -164,5 +179,6 @@ QJsonObject session_dump(const Form1& form)
         {"clipboard", clipboard_value()},
         {"focus", focus_name()},
         {"settings", kept_value(form)},
+        {"personal", personal_value(form)},
     };
 }
