@@ -160,5 +160,6 @@ QString import_file(const QString& path, PersonalStore& store)
         return QStringLiteral("Die Datei %1 kann nicht importiert werden: %2. Es wurde nichts geändert.")
             .arg(shown, read.error);
     const int added = store.merge(*read.data);
-    return QStringLiteral("Aus der Datei %1 wurden %2 Einträge übernommen.").arg(shown).arg(added);
+    return QStringLiteral("Aus der Datei %1 wurde%2 übernommen.")
+        .arg(shown, added == 1 ? QStringLiteral(" 1 Eintrag") : QStringLiteral("n %1 Einträge").arg(added));
 }

@@ -243,7 +243,9 @@ Outcome run(const Case& c, const QString& data_dir, const QString& home)
             in.open(QIODevice::ReadOnly);
             bytes = in.readAll();
         }
-        outcome.files[file.fileName()] = QString::fromUtf8(bytes);
+        // A store put aside is named by the time it was; the cases name it "...defekt-*".
+        static const QRegularExpression time(QStringLiteral("defekt-\\d{8}-\\d{6}$"));
+        outcome.files[QString(file.fileName()).replace(time, QStringLiteral("defekt-*"))] = QString::fromUtf8(bytes);
     }
     return outcome;
 }
