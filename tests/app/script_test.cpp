@@ -41,6 +41,11 @@ TEST(Script, NumbersAndTextsOfEveryCommand)
         {"copyverse 1 23", Kind::copyverse, "", "", 1, 23},
         {"pdf out/psalm 23.pdf", Kind::pdf, "", "out/psalm 23.pdf", 0, 0},
         {"palette dark", Kind::palette, "dark", "", 0, 0},
+        {"read on", Kind::read, "day", "", 1, 0},
+        {"star verse 7 off", Kind::star, "verse", "", 0, 7},
+        {"note verse 12 Erste\\nZweite  Zeile", Kind::note, "verse", "Erste\nZweite  Zeile", 0, 12},
+        {"note day", Kind::note, "day", "", 0, 0},
+        {"import in put.json", Kind::import_file, "", "in put.json", 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
@@ -63,7 +68,9 @@ TEST(Script, AMalformedLineNamesItsLineAndDropsTheWholeScript)
     EXPECT_TRUE(script.error.startsWith(u"line 3: ")) << script.error.toStdString();
     for (const char* line : {"click x", "choose books", "choose inpfoo 1", "type inpautor Meier", "key inpdatum Enter",
                              "link 2 GOTO1.1.2024|", "resize -1 10", "selftest now", "dump", "shortcut", "select 0 some",
-                             "copyverse 2 1", "pdf", "palette grey"})
+                             "copyverse 2 1", "pdf", "palette grey", "read", "read yes", "star day", "star verse x on",
+                             "star week on", "star day on now", "note", "note verse", "note verse x Text", "progress now",
+                             "export"})
         EXPECT_TRUE(parse_script(QString::fromUtf8(line)).error.startsWith(u"line 1: ")) << line;
 }
 
