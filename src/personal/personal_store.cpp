@@ -72,49 +72,59 @@ PersonalStore::PersonalStore(std::unique_ptr<WritableSqlite> file, bool read_onl
 
 PersonalStore::~PersonalStore() = default;
 
-PersonalStore::Opened PersonalStore::open(const QString& path, const QDateTime& now)
+PersonalStore::Opened PersonalStore::open_sound(const QString& path)
 {
     Opened opened;
+    auto file = std::make_unique<WritableSqlite>(path, true);
+    if (user_version(*file) > schema_version) {
+        // Reopened read-only: this program never writes a schema it does not know.
+        file.reset();
+        opened.store.reset(new PersonalStore(std::make_unique<WritableSqlite>(path, false), true));
+        opened.message = QStringLiteral("Die persönliche Datei %1 stammt von einer neueren Version des "
+                                        "Programms. Sie wird nur gelesen; Änderungen werden nicht gespeichert.")
+                             .arg(shown(path));
+        return opened;
+    }
+    const bool fresh = is_new(*file);
+    file->make_durable();
+    if (fresh)
+        create_schema(*file);
+    opened.store.reset(new PersonalStore(std::move(file), false));
+    return opened;
+}
+
+PersonalStore::Opened PersonalStore::open(const QString& path, const QDateTime& now)
+{
+    const auto failed = [&](const DatabaseError& e) {
+        return Opened{nullptr, QStringLiteral("Die persönliche Datei %1 kann nicht geöffnet werden:\n%2")
+                                   .arg(shown(path), e.message())};
+    };
     QDir().mkpath(QFileInfo(path).absolutePath());
     try {
-        auto file = std::make_unique<WritableSqlite>(path, true);
-        if (user_version(*file) > schema_version) {
-            // Reopened read-only: this program never writes a schema it does not know.
-            file.reset();
-            opened.store.reset(new PersonalStore(std::make_unique<WritableSqlite>(path, false), true));
-            opened.message = QStringLiteral("Die persönliche Datei %1 stammt von einer neueren Version des "
-                                            "Programms. Sie wird nur gelesen; Änderungen werden nicht gespeichert.")
-                                 .arg(shown(path));
-            return opened;
-        }
-        const bool fresh = is_new(*file);
-        file->make_durable();
-        if (fresh)
-            create_schema(*file);
-        opened.store.reset(new PersonalStore(std::move(file), false));
-        return opened;
+        return open_sound(path);
     } catch (const DatabaseError& e) {
-        if (e.failure() != FileFailure::damaged) {
-            opened.message = QStringLiteral("Die persönliche Datei %1 kann nicht geöffnet werden:\n%2")
-                                 .arg(shown(path), e.message());
-            return opened;
-        }
+        if (e.failure() != FileFailure::damaged)
+            return failed(e);
     }
     // Damaged: moved aside whole, its journals with it, so that nothing is lost.
     const QString aside = path + QStringLiteral(".defekt-") + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
     for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
-        if (QFileInfo::exists(path + suffix) && !QFile::rename(path + suffix, aside + suffix)) {
-            opened.message = QStringLiteral("Die persönliche Datei %1 ist beschädigt und kann nicht beiseitegelegt "
+        if (QFileInfo::exists(path + suffix) && !QFile::rename(path + suffix, aside + suffix))
+            return {nullptr, QStringLiteral("Die persönliche Datei %1 ist beschädigt und kann nicht beiseitegelegt "
                                             "werden. Sie bleibt, wie sie ist; Änderungen werden nicht gespeichert.")
-                                 .arg(shown(path));
-            return opened;
-        }
-    Opened fresh = open(path, now);
-    fresh.message = QStringLiteral("Die persönliche Datei %1 ist beschädigt. Sie wurde unverändert in %2 "
-                                   "umbenannt; eine neue, leere Datei wurde angelegt.")
-                        .arg(shown(path), shown(aside))
-                    + (fresh.message.isEmpty() ? QString() : u'\n' + fresh.message);
-    return fresh;
+                                 .arg(shown(path))};
+    const QString told = QStringLiteral("Die persönliche Datei %1 ist beschädigt. Sie wurde unverändert in %2 "
+                                        "umbenannt; eine neue, leere Datei wurde angelegt.")
+                             .arg(shown(path), shown(aside));
+    try {
+        Opened fresh = open_sound(path);
+        fresh.message = told;
+        return fresh;
+    } catch (const DatabaseError& e) {
+        Opened none = failed(e);
+        none.message = told + u'\n' + none.message;
+        return none;
+    }
 }
 
 QString PersonalStore::path() const

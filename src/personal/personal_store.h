@@ -52,6 +52,9 @@ public:
 
 private:
     PersonalStore(std::unique_ptr<WritableSqlite> file, bool read_only);
+    // Opens a file that is sound; throws DatabaseError (`damaged` for a file
+    // that is not a store of this program).
+    static Opened open_sound(const QString& path);
     void change(const std::function<void()>& work);
 
     std::unique_ptr<WritableSqlite> file_;

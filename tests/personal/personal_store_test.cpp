@@ -62,6 +62,8 @@ TEST(PersonalStore, KeepsChangesInTheirOrderAcrossRuns)
         store->set_note(john, QStringLiteral("weg"));
         store->set_note(john, QStringLiteral("  \n"));
     }
+    EXPECT_EQ(WritableSqlite(path, false).rows(QStringLiteral("PRAGMA journal_mode")).front().value(0).toString(),
+              QStringLiteral("wal"));
     auto store = opened(path);
     const PersonalData expected{{QDate(2024, 3, 5), QDate(2024, 3, 6)},
                                 {day, psalm, john},
@@ -82,8 +84,9 @@ TEST(PersonalStore, PutsADamagedFileAsideUnchangedAndStartsAnew)
         opened(path)->set_note(Target::day(QDate(2024, 1, 1)), QString(5000, u'x'));
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        file.seek(1024 * 2);
-        file.write(QByteArray(4096, '\x5a'));
+        // The schema on the first page stays readable; the tables behind it are not.
+        file.seek(4096 * 2);
+        file.write(QByteArray(4096 * 3, '\x5a'));
     };
     const std::vector<std::pair<const char*, std::function<void(const QString&)>>> rows = {
         {"text", [](const QString& path) { write_bytes(path, "Das ist keine Datenbank, nur Text.\n"); }},
