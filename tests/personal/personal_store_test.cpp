@@ -84,9 +84,9 @@ TEST(PersonalStore, PutsADamagedFileAsideUnchangedAndStartsAnew)
         opened(path)->set_note(Target::day(QDate(2024, 1, 1)), QString(5000, u'x'));
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        // The schema on the first page stays readable; the tables behind it are not.
-        file.seek(4096 * 2);
-        file.write(QByteArray(4096 * 3, '\x5a'));
+        // The schema and the tables stay readable; the note's last page is not.
+        file.seek(file.size() - 4096);
+        file.write(QByteArray(64, '\x5a'));
     };
     const std::vector<std::pair<const char*, std::function<void(const QString&)>>> rows = {
         {"text", [](const QString& path) { write_bytes(path, "Das ist keine Datenbank, nur Text.\n"); }},
