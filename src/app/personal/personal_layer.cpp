@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -150,9 +151,13 @@ void PersonalLayer::add_menu_entries(int view, QMenu& menu, int position)
     add(QStringLiteral("Lesefortschritt"), [this] { show_progress(); });
     add(QStringLiteral("Meine Notizen"), [this] { show_notes(); });
     add(QStringLiteral("Exportieren …"), [this] {
-        const QString path = QFileDialog::getSaveFileName(host_.window, QStringLiteral("Exportieren"),
-                                                          QDir::home().filePath(QStringLiteral("Meine Notizen.md")),
-                                                          QStringLiteral("Markdown (*.md);;JSON (*.json)"));
+        QString filter;
+        QString path = QFileDialog::getSaveFileName(host_.window, QStringLiteral("Exportieren"),
+                                                    QDir::home().filePath(QStringLiteral("Meine Notizen.md")),
+                                                    QStringLiteral("Markdown (*.md);;JSON (*.json)"), &filter);
+        // The ending chooses the format; a name without one takes the chosen filter's.
+        if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+            path += filter.startsWith(u"JSON") ? QStringLiteral(".json") : QStringLiteral(".md");
         if (!path.isEmpty())
             export_to(path);
     });
