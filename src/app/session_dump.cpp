@@ -16,6 +16,7 @@
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 
 namespace {
 
@@ -124,6 +125,11 @@ QJsonValue personal_value(const Form1& form)
     QJsonObject value = personal_json(store->data());
     value.insert(QStringLiteral("file"), store->path());
     value.insert(QStringLiteral("read_only"), store->read_only());
+    const auto checked = [](const QToolButton& button) { return button.isChecked(); };
+    value.insert(QStringLiteral("corner"),
+                 QJsonObject{{"read", of_control<QToolButton>(form, QStringLiteral("personal_read"), checked)},
+                             {"star", of_control<QToolButton>(form, QStringLiteral("personal_star"), checked)},
+                             {"note", of_control<QToolButton>(form, QStringLiteral("personal_note"), checked)}});
     return value;
 }
 
