@@ -22,10 +22,13 @@ CommandLineResult parse_command_line(const QStringList& arguments)
     const QCommandLineOption settings(QStringLiteral("settings"),
                                       QStringLiteral("Merkt sich Fenster, Schriftgröße und Bibelstelle in der <Datei>."),
                                       QStringLiteral("Datei"));
+    const QCommandLineOption personal(QStringLiteral("personal"),
+                                      QStringLiteral("Merkt sich Gelesenes, gemerkte Andachten und Verse und Notizen in der <Datei>."),
+                                      QStringLiteral("Datei"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Zeigt diese Hilfe."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Zeigt die Versionsnummer."));
-    parser.addOptions({data_dir, today, script, settings, help, version});
+    parser.addOptions({data_dir, today, script, settings, personal, help, version});
 
     CommandLineResult result;
     result.usage = parser.helpText();
@@ -48,6 +51,8 @@ CommandLineResult parse_command_line(const QStringList& arguments)
         options.script = parser.value(script);
     if (parser.isSet(settings))
         options.settings = parser.value(settings);
+    if (parser.isSet(personal))
+        options.personal = parser.value(personal);
     options.help = parser.isSet(help);
     options.version = parser.isSet(version);
     return result;

@@ -1,10 +1,12 @@
 #pragma once
 // The program's command line:
-//   selunar [--data-dir DIR] [--today YYYY-MM-DD] [--script FILE] [--settings FILE] [--help] [--version]
+//   selunar [--data-dir DIR] [--today YYYY-MM-DD] [--script FILE] [--settings FILE] [--personal FILE] [--help] [--version]
 // --data-dir names the folder of the data files, --today replaces the
 // system's date, --script runs a scripted session without showing the window,
 // --settings keeps the window's place in FILE instead of the user's
-// configuration folder (a scripted session keeps it only there).
+// configuration folder (a scripted session keeps it only there), --personal
+// keeps reading progress, favourites and notes in FILE instead of the user's
+// data folder (a scripted session keeps them only there).
 
 #include <QDate>
 #include <QString>
@@ -17,6 +19,7 @@ struct CommandLine {
     std::optional<QDate> today;
     std::optional<QString> script;
     std::optional<QString> settings;
+    std::optional<QString> personal;
     bool help = false;     // print the usage and end
     bool version = false;  // print the version and end
 };

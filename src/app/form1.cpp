@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "personal_layer.h"
+
 #include <QCursor>
 #include <QScreen>
 
@@ -10,6 +12,7 @@ Form1::Form1(Settings settings)
 {
     scale_ = TwipsScale::for_dpi(screen()->logicalDotsPerInchX(), screen()->logicalDotsPerInchY());
     create_controls();
+    create_personal();
 }
 
 Form1::~Form1() = default;

@@ -22,6 +22,7 @@
 #include <optional>
 
 class HtmlView;
+class PersonalLayer;
 class PictureButton;
 class ReadAloud;
 class QComboBox;
@@ -47,6 +48,7 @@ public:
         // Where the window keeps its place between runs; none in a scripted
         // session without a settings file.
         std::shared_ptr<QSettings> kept;
+        QString personal_file;  // the reader's own store; none when empty
     };
 
     explicit Form1(Settings settings);
@@ -94,6 +96,8 @@ public:
     const QStringList& messages() const { return messages_.texts(); }
     // Every source text handed to either database since the lists were read.
     const QStringList& queries() const { return queries_; }
+    // The reader's own layer: progress, favourites, notes.
+    PersonalLayer& personal() const { return *personal_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -203,6 +207,9 @@ private:
     void restore_place();
     void keep_place();
 
+    // The reader's own layer (form1_personal.cpp)
+    void create_personal();
+
     Settings settings_;
     MessageBoxes messages_;
     QStringList queries_;
@@ -215,6 +222,7 @@ private:
     std::map<KeyCommand, QAction*> key_actions_;  // the keyboard's actions, also in the views' menus
     std::array<ShownPage, 2> shown_{};
     ReadAloud* read_aloud_ = nullptr;              // reads the visible page aloud
+    std::unique_ptr<PersonalLayer> personal_;
 
     QPushButton* Command3 = nullptr;               // hidden button, starts the reference self-test
     std::array<HtmlView*, 2> WB{};                 // the day view (0) and the Bible view (1)

@@ -6,6 +6,7 @@
 #include "bible_position.h"
 #include "chapter_page.h"
 #include "html_view.h"
+#include "personal_layer.h"
 #include "verse_reference.h"
 
 #include <QComboBox>
@@ -56,7 +57,7 @@ bool Form1::bible_navigate(const QString& bcv, bool hilite, bool dosetchaps)
     chaps->setCurrentIndex(chap - 1);
 
     WB[1]->show();
-    WB[1]->write_page(page);
+    WB[1]->write_page(personal_->marked_chapter(page, book, chap));
     const BuchRow* row = find_buch(state_.lists.buecher, book);
     shown_[1] = {ShownPage::Kind::chapter, bible_reference(row ? row->buch.toString() : QString(), chap, 0, 0), {},
                  book, chap};

@@ -8,6 +8,7 @@
 #include "page_zoom.h"
 #include "read_aloud.h"
 #include "speakable_text.h"
+#include "personal_layer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -92,6 +93,13 @@ void Form1::run_key_command(KeyCommand command)
     case KeyCommand::read_aloud:
         if (!read_aloud_->stop())
             read_aloud_->start(visible_view(), book_names(state_.lists.buecher));
+        break;
+    case KeyCommand::star_day:
+    case KeyCommand::mark_read:
+    case KeyCommand::progress:
+    case KeyCommand::note:
+    case KeyCommand::my_notes:
+        personal_->run_key_command(command);
         break;
     }
 }

@@ -7,6 +7,7 @@
 #include "dates.h"
 #include "html_view.h"
 #include "link_address.h"
+#include "personal_layer.h"
 #include "search_queries.h"
 
 void Form1::WB_NavigateComplete2(int index, const QString& address)
@@ -33,6 +34,7 @@ void Form1::WB_NavigateComplete2(int index, const QString& address)
             if (aid)
                 show_book_list(author_query(*aid));
         }
+        personal_->follow_link(address);
     });
     if (WB[index]->isVisible())
         WB[index]->setFocus();

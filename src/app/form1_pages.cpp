@@ -8,6 +8,7 @@
 #include "dates.h"
 #include "day_page.h"
 #include "html_view.h"
+#include "personal_layer.h"
 #include "result_list.h"
 #include "search_queries.h"
 
@@ -66,6 +67,8 @@ void Form1::go_to_today()
 void Form1::show_page(int view, const QString& page, ShownPage shown)
 {
     WB[view]->write_page(page);
+    if (view == 0)
+        personal_->page_shown(shown.kind == ShownPage::Kind::day ? shown.day : QDate());
     shown_[view] = std::move(shown);
     WB[view]->show();
     WB[1 - view]->hide();

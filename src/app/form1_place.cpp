@@ -5,6 +5,7 @@
 #include "form1.h"
 
 #include "kept_place.h"
+#include "personal_layer.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -48,5 +49,6 @@ void Form1::keep_place()
 void Form1::closeEvent(QCloseEvent* event)
 {
     keep_place();
+    personal_->close_editors();
     QWidget::closeEvent(event);
 }

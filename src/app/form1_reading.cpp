@@ -6,6 +6,7 @@
 
 #include "day_reference.h"
 #include "html_view.h"
+#include "personal_layer.h"
 #include "verse_reference.h"
 
 #include <QApplication>
@@ -114,6 +115,7 @@ void Form1::add_menu_entries(int view, QMenu& menu, int position)
                 [this, view, range] { WB[view]->copy_range(range->start, range->end); });
     }
     menu.addAction(key_actions_.at(KeyCommand::read_aloud));
+    personal_->add_menu_entries(view, menu, position);
     // Printing has no button; the mouse finds it here.
     menu.addSeparator();
     menu.addAction(key_actions_.at(KeyCommand::print));

@@ -3,6 +3,7 @@
 #include "form1.h"
 
 #include "html_view.h"
+#include "personal_layer.h"
 #include "startup.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,7 @@ void Form1::Form_Activate()
     show();
     QCoreApplication::processEvents();
     fit_outer_size();
+    personal_->open();
 
     report_failures([this] {
         go_to_today();

@@ -7,7 +7,7 @@ namespace {
 using K = KeyCommand;
 using Q = QKeySequence;
 
-const std::array<KeyCommandRow, 15> table{{
+const std::array<KeyCommandRow, 20> table{{
     // Not the standard Back and Forward: on some desktops they include
     // Backspace, which would turn the day in the middle of reading.
     {K::previous, Q::UnknownKey, "Alt+Left; Ctrl+PgUp", "Zurück"},
@@ -25,6 +25,11 @@ const std::array<KeyCommandRow, 15> table{{
     {K::print, Q::Print, "", "Drucken …"},
     {K::save_pdf, Q::UnknownKey, "Ctrl+Shift+S", "Als PDF speichern …"},
     {K::read_aloud, Q::UnknownKey, "Ctrl+Shift+V", "Vorlesen"},
+    {K::star_day, Q::UnknownKey, "Ctrl+D", "Andacht merken"},
+    {K::mark_read, Q::UnknownKey, "Ctrl+G", "Bibellese gelesen"},
+    {K::progress, Q::UnknownKey, "Ctrl+Shift+L", "Lesefortschritt"},
+    {K::note, Q::UnknownKey, "Ctrl+N", "Notiz …"},
+    {K::my_notes, Q::UnknownKey, "Ctrl+Shift+N", "Meine Notizen"},
 }};
 
 } // namespace

@@ -25,6 +25,11 @@ enum class KeyCommand {
     print,
     save_pdf,
     read_aloud,  // the visible page aloud; again, it stops
+    star_day,    // the day's devotional starred or not
+    mark_read,   // the day's Bible reading read or not
+    progress,    // the reading progress page
+    note,        // the note on the day, in the Bible on the verse
+    my_notes,    // the page of favourites and notes
 };
 
 struct KeyCommandRow {

@@ -14,6 +14,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTranslator>
 
 #include <cstdio>
@@ -65,6 +66,11 @@ Form1::Settings settings_for(const CommandLine& options, const QString& data_fol
     else if (!scripted)
         settings.kept = std::make_shared<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                                     QStringLiteral("selunar"), QStringLiteral("selunar"));
+    if (options.personal)
+        settings.personal_file = *options.personal;
+    else if (!scripted)
+        settings.personal_file = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                                 + QStringLiteral("/selunar/persoenlich.sqlite");
     return settings;
 }
 

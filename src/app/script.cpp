@@ -150,6 +150,35 @@ QString read_line(const QString& line, ScriptStep& step)
             return QStringLiteral("spoken needs a count of 1 or more");
         step.kind = ScriptStep::Kind::spoken;
         step.x = *n;
+    } else if (c == u"read" || c == u"star" || c == u"note") {
+        // The reader's own layer: the day, or verse N of the chapter shown.
+        const bool verse = c != u"read" && a.value(0) == u"verse";
+        const auto number = verse ? whole_number(a.value(1)) : std::optional<int>(0);
+        const QString target = c == u"read" ? QStringLiteral("day") : a.value(0);
+        const QString switched = a.value(c == u"read" ? 0 : verse ? 2 : 1);
+        const bool sound = (target == u"day" || (verse && number))
+                           && (c == u"note" || (a.size() == (c == u"read" ? 1 : verse ? 3 : 2)
+                                                 && (switched == u"on" || switched == u"off")));
+        if (!sound)
+            return QStringLiteral("%1 needs %2").arg(c, c == u"read"   ? QStringLiteral("on or off")
+                                                        : c == u"star" ? QStringLiteral("day or verse N, then on or off")
+                                                                       : QStringLiteral("day or verse N, then a text"));
+        step.kind = c == u"read" ? ScriptStep::Kind::read : c == u"star" ? ScriptStep::Kind::star : ScriptStep::Kind::note;
+        step.name = target;
+        step.x = switched == u"on";
+        step.y = *number;
+        if (c == u"note")
+            step.text = QString(verse ? words.rest_after_first.section(u' ', 1) : words.rest_after_first)
+                            .replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+    } else if (c == u"progress" || c == u"mynotes") {
+        if (!a.isEmpty())
+            return c + QStringLiteral(" takes no arguments");
+        step.kind = c == u"progress" ? ScriptStep::Kind::progress : ScriptStep::Kind::mynotes;
+    } else if (c == u"export" || c == u"import") {
+        if (words.rest_after_command.trimmed().isEmpty())
+            return c + QStringLiteral(" needs a file path");
+        step.kind = c == u"export" ? ScriptStep::Kind::export_file : ScriptStep::Kind::import_file;
+        step.text = words.rest_after_command.trimmed();
     } else {
         return QStringLiteral("unknown command \"%1\"").arg(c);
     }

@@ -26,6 +26,15 @@
 //   speakstop          reading aloud stops
 //   spoken N           the recording engine comes to the end of what it is
 //                      saying, N times over (each end starts the next piece)
+//   read on|off        the Bible reading of the current day read or not
+//   star day on|off    the current day starred or not
+//   star verse N on|off  verse N of the chapter shown starred or not
+//   note day TEXT      the current day's note (rest of the line, "\n" a line
+//   note verse N TEXT  break; empty removes it), or verse N's
+//   progress           the reading progress page
+//   mynotes            the page of favourites and notes
+//   export PATH        the reader's own layer into PATH (.json or Markdown)
+//   import PATH        a JSON export merged into the reader's own layer
 
 #include <QString>
 
@@ -35,7 +44,8 @@ struct ScriptStep {
     enum class Kind {
         click, choose, type, key, link, resize, cursor, selftest, dump, screenshot,
         shortcut, select, copyverse, pdf, palette, selecttext,
-        speak, speakstop, spoken
+        speak, speakstop, spoken,
+        read, star, note, progress, mynotes, export_file, import_file
     };
 
     int line = 0;

@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "html_view.h"
 #include "read_aloud.h"
+#include "personal_layer.h"
 #include "session_dump.h"
 
 #include <QApplication>
@@ -134,7 +135,38 @@ QString ScriptSession::run_step(const ScriptStep& step)
     case Kind::speakstop:
     case Kind::spoken:
         return speak(step);
+    case Kind::read:
+        form_.personal().set_read(step.x);
+        return {};
+    case Kind::star:
+    case Kind::note:
+        return personal_change(step);
+    case Kind::progress:
+        form_.personal().show_progress();
+        return {};
+    case Kind::mynotes:
+        form_.personal().show_notes();
+        return {};
+    case Kind::export_file:
+        form_.personal().export_to(step.text);
+        return {};
+    case Kind::import_file:
+        form_.personal().import_from(step.text);
+        return {};
     }
+    return {};
+}
+
+QString ScriptSession::personal_change(const ScriptStep& step)
+{
+    const std::optional<Target> target = step.name == u"day" ? std::optional(Target::day(form_.state().actdate))
+                                                             : form_.personal().verse_shown(step.y);
+    if (!target)
+        return QStringLiteral("the Bible view shows no verse %1").arg(step.y);
+    if (step.kind == ScriptStep::Kind::star)
+        form_.personal().set_star(*target, step.x);
+    else
+        form_.personal().save_note(*target, step.text);
     return {};
 }
 

@@ -31,6 +31,7 @@ private:
     QString dump(const QString& path);
     QString screenshot(const QString& path);
     QString press_keys(const QString& keys);
+    QString personal_change(const ScriptStep& step);
     QString select_all(int view);
     QString speak(const ScriptStep& step);
 

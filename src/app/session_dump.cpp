@@ -2,8 +2,11 @@
 
 #include "form1.h"
 #include "html_view.h"
+#include "exchange.h"
 #include "kept_place.h"
 #include "read_aloud.h"
+#include "personal_layer.h"
+#include "personal_store.h"
 #include "wait_cursor.h"
 
 #include <QApplication>
@@ -14,6 +17,7 @@
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 
 namespace {
 
@@ -113,6 +117,23 @@ QJsonValue kept_value(const Form1& form)
         {"bible_mode", place.bible_mode}};
 }
 
+// The reader's own layer as read back from its store; null without one.
+QJsonValue personal_value(const Form1& form)
+{
+    const PersonalStore* store = form.personal().store();
+    if (!store)
+        return QJsonValue();
+    QJsonObject value = personal_json(store->data());
+    value.insert(QStringLiteral("file"), store->path());
+    value.insert(QStringLiteral("read_only"), store->read_only());
+    const auto checked = [](const QToolButton& button) { return button.isChecked(); };
+    value.insert(QStringLiteral("corner"),
+                 QJsonObject{{"read", of_control<QToolButton>(form, QStringLiteral("personal_read"), checked)},
+                             {"star", of_control<QToolButton>(form, QStringLiteral("personal_star"), checked)},
+                             {"note", of_control<QToolButton>(form, QStringLiteral("personal_note"), checked)}});
+    return value;
+}
+
 } // namespace
 
 QJsonObject session_dump(const Form1& form)
@@ -166,5 +187,6 @@ QJsonObject session_dump(const Form1& form)
         {"focus", focus_name()},
         {"settings", kept_value(form)},
         {"speech", form.findChild<ReadAloud*>()->state()},
+        {"personal", personal_value(form)},
     };
 }

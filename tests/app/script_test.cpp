@@ -45,6 +45,11 @@ TEST(Script, NumbersAndTextsOfEveryCommand)
         {"speak", Kind::speak, "", "", 0, 0},
         {"speakstop", Kind::speakstop, "", "", 0, 0},
         {"spoken 12", Kind::spoken, "", "", 12, 0},
+        {"read on", Kind::read, "day", "", 1, 0},
+        {"star verse 7 off", Kind::star, "verse", "", 0, 7},
+        {"note verse 12 Erste\\nZweite  Zeile", Kind::note, "verse", "Erste\nZweite  Zeile", 0, 12},
+        {"note day", Kind::note, "day", "", 0, 0},
+        {"import in put.json", Kind::import_file, "", "in put.json", 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
@@ -68,7 +73,9 @@ TEST(Script, AMalformedLineNamesItsLineAndDropsTheWholeScript)
     for (const char* line : {"click x", "choose books", "choose inpfoo 1", "type inpautor Meier", "key inpdatum Enter",
                              "link 2 GOTO1.1.2024|", "resize -1 10", "selftest now", "dump", "shortcut", "select 0 some",
                              "copyverse 2 1", "pdf", "palette grey", "selecttext 2 Gott",
-                             "speak 1", "speakstop now", "spoken", "spoken 0"})
+                             "speak 1", "speakstop now", "spoken", "spoken 0", "read", "read yes", "star day", "star verse x on",
+                             "star week on", "star day on now", "note", "note verse", "note verse x Text", "progress now",
+                             "export"})
         EXPECT_TRUE(parse_script(QString::fromUtf8(line)).error.startsWith(u"line 1: ")) << line;
 }
 

@@ -35,6 +35,7 @@ struct Case {
     bool read_only = false;                                // the copy and the home folder stay as they were
     QStringList script = {};
     QString settings = {};                                 // a settings file's text; none when null
+    std::optional<QString> personal = {};                  // the personal store's text
     int exit_code = 0;
     int dumps = -1;                                        // how many, when checked
     std::vector<std::pair<int, QString>> checks = {};      // facts with their lines
@@ -110,6 +111,8 @@ std::vector<std::pair<QString, Case>> read_cases(const QString& path)
             c.dumps = rest.toInt();
         else if (first == u"settings")
             c.settings = argument_of(rest);
+        else if (first == u"personal")
+            c.personal = argument_of(rest);
         else if (first == u"unchanged")
             c.read_only = true;
         else if (first == u"datadir")
@@ -212,6 +215,12 @@ Outcome run(const Case& c, const QString& data_dir, const QString& home)
         settings.write(c.settings.toUtf8());
         arguments << QStringLiteral("--settings") << settings.fileName();
     }
+    if (c.personal) {
+        QFile personal(work.filePath(QStringLiteral("persoenlich.sqlite")));
+        if (!c.personal->isEmpty() && personal.open(QIODevice::WriteOnly))
+            personal.write(c.personal->toUtf8());
+        arguments << QStringLiteral("--personal") << personal.fileName();
+    }
     program.start(QStringLiteral(SELUNAR_PROGRAM), arguments);
     Outcome outcome;
     outcome.finished = program.waitForFinished(180000);
@@ -224,7 +233,7 @@ Outcome run(const Case& c, const QString& data_dir, const QString& home)
         in.open(QIODevice::ReadOnly);
         outcome.dumps[json.fileName()] = QJsonDocument::fromJson(in.readAll()).object();
     }
-    for (const QFileInfo& file : QDir(work.path()).entryInfoList({QStringLiteral("*.ini"), QStringLiteral("*.pdf")}, QDir::Files)) {
+    for (const QFileInfo& file : QDir(work.path()).entryInfoList({QStringLiteral("*.ini"), QStringLiteral("*.pdf"), QStringLiteral("*.md"), QStringLiteral("*.defekt-*")}, QDir::Files)) {
         QByteArray bytes;
         if (file.suffix() == u"pdf") {
             QProcess text;
@@ -236,7 +245,9 @@ Outcome run(const Case& c, const QString& data_dir, const QString& home)
             in.open(QIODevice::ReadOnly);
             bytes = in.readAll();
         }
-        outcome.files[file.fileName()] = QString::fromUtf8(bytes);
+        // A store put aside is named by the time it was; the cases name it "...defekt-*".
+        static const QRegularExpression time(QStringLiteral("defekt-\\d{8}-\\d{6}$"));
+        outcome.files[QString(file.fileName()).replace(time, QStringLiteral("defekt-*"))] = QString::fromUtf8(bytes);
     }
     return outcome;
 }
