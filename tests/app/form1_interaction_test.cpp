@@ -36,7 +36,7 @@ protected:
     void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); }
     QString last_query() const { return form.queries().isEmpty() ? QString() : form.queries().constLast(); }
 
-    Form1 form{{QStringLiteral(SELUNAR_DATA_DIR), [] { return QDate(2024, 3, 5); }, MessageBoxes::Mode::Record, nullptr}};
+    Form1 form{{QStringLiteral(SELUNAR_DATA_DIR), [] { return QDate(2024, 3, 5); }, MessageBoxes::Mode::Record, nullptr, {}}};
 };
 
 TEST_F(Form1Interaction, PictureButtonsAndTheirTwinsRunTheirCommands)
