@@ -32,6 +32,7 @@ class QMenu;
 class QPushButton;
 class QSettings;
 class QTimer;
+class QuickSearch;
 class RectangleShape;
 struct SearchQuery;
 
@@ -202,6 +203,9 @@ private:
     void restore_place();
     void keep_place();
 
+    // The quick search (form1_quick.cpp)
+    void wire_quick_search();
+
     Settings settings_;
     MessageBoxes messages_;
     QStringList queries_;
@@ -237,4 +241,5 @@ private:
     QComboBox* inpbereich = nullptr;               // the topics for the topic search
     QComboBox* inpautor = nullptr;                 // the authors for the author search
     QLineEdit* inpdatum = nullptr;                 // the date to go to
+    QuickSearch* quick_ = nullptr;                 // the quick search over the views
 };

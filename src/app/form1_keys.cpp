@@ -6,6 +6,7 @@
 
 #include "html_view.h"
 #include "page_zoom.h"
+#include "quick_search/quick_search.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,6 +49,11 @@ void Form1::run_key_command(KeyCommand command)
         inpvolltext->selectAll();
         break;
     case KeyCommand::back:
+        if (quick_ && quick_->close_search()) {
+            if (HtmlView* view = visible_view())
+                view->setFocus();
+            break;
+        }
         // Only the search panel has a page to go back to.
         if (WB[0]->isHidden() && WB[1]->isHidden()) {
             WB[bible ? 1 : 0]->show();
@@ -80,6 +86,10 @@ void Form1::run_key_command(KeyCommand command)
         break;
     case KeyCommand::save_pdf:
         ask_pdf();
+        break;
+    case KeyCommand::quick_search:
+        if (quick_)
+            quick_->open();
         break;
     }
 }

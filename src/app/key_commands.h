@@ -24,6 +24,7 @@ enum class KeyCommand {
     copy,        // the selection with its source
     print,
     save_pdf,
+    quick_search,
 };
 
 struct KeyCommandRow {

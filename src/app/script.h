@@ -20,6 +20,10 @@
 //   copyverse VIEW N   the context menu's "Vers kopieren" on verse N
 //   pdf PATH           the visible page as PDF into PATH
 //   palette dark|light the desktop's palette changes to a dark or light one
+//   quicksearch TEXT   the quick search (opened if closed) holds TEXT as
+//                      typed, and its list is the one for TEXT
+//   quickopen N        entry N (from 0) of the quick search's list opened
+//   hoverlink VIEW HREF the mouse rests on the link HREF of view 0 or 1
 
 #include <QString>
 
@@ -28,7 +32,8 @@
 struct ScriptStep {
     enum class Kind {
         click, choose, type, key, link, resize, cursor, selftest, dump, screenshot,
-        shortcut, select, copyverse, pdf, palette
+        shortcut, select, copyverse, pdf, palette,
+        quicksearch, quickopen, hoverlink
     };
 
     int line = 0;

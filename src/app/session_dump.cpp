@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "html_view.h"
 #include "kept_place.h"
+#include "quick_search/quick_search.h"
 #include "wait_cursor.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolTip>
 
 namespace {
 
@@ -112,6 +114,25 @@ QJsonValue kept_value(const Form1& form)
         {"bible_mode", place.bible_mode}};
 }
 
+QJsonValue quick_search_value(const Form1& form)
+{
+    const auto* quick = form.findChild<QuickSearch*>();
+    if (!quick || !quick->is_open())
+        return QJsonValue();
+    const QuickResults& results = quick->results();
+    static const char* const kinds[] = {"reference", "date", "day", "verse", "notice"};
+    QJsonArray hits;
+    for (int i = 0; i < std::min(results.size(), 200); ++i) {
+        const QuickEntry entry = results.entry(i);
+        hits.append(QJsonObject{{"kind", kinds[static_cast<int>(entry.kind)]},
+                                {"target", entry.target},
+                                {"label", entry.label},
+                                {"text", entry.text}});
+    }
+    return QJsonObject{{"text", quick->text()}, {"days", results.days()}, {"verses", results.verses()},
+                       {"hits", hits}};
+}
+
 } // namespace
 
 QJsonObject session_dump(const Form1& form)
@@ -164,5 +185,7 @@ QJsonObject session_dump(const Form1& form)
         {"clipboard", clipboard_value()},
         {"focus", focus_name()},
         {"settings", kept_value(form)},
+        {"quicksearch", quick_search_value(form)},
+        {"tooltip", QToolTip::isVisible() ? QJsonValue(QToolTip::text()) : QJsonValue()},
     };
 }
