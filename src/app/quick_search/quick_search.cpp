@@ -4,6 +4,7 @@
 #include "database.h"
 #include "quick_list.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
