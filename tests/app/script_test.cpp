@@ -41,6 +41,9 @@ TEST(Script, NumbersAndTextsOfEveryCommand)
         {"copyverse 1 23", Kind::copyverse, "", "", 1, 23},
         {"pdf out/psalm 23.pdf", Kind::pdf, "", "out/psalm 23.pdf", 0, 0},
         {"palette dark", Kind::palette, "dark", "", 0, 0},
+        {"quicksearch \"gute  Hirte\" ", Kind::quicksearch, "", "\"gute  Hirte\" ", 0, 0},
+        {"quickopen 12", Kind::quickopen, "", "", 12, 0},
+        {"hoverlink 0 BIBLE|24_29_7|", Kind::hoverlink, "", "BIBLE|24_29_7|", 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
@@ -63,7 +66,8 @@ TEST(Script, AMalformedLineNamesItsLineAndDropsTheWholeScript)
     EXPECT_TRUE(script.error.startsWith(u"line 3: ")) << script.error.toStdString();
     for (const char* line : {"click x", "choose books", "choose inpfoo 1", "type inpautor Meier", "key inpdatum Enter",
                              "link 2 GOTO1.1.2024|", "resize -1 10", "selftest now", "dump", "shortcut", "select 0 some",
-                             "copyverse 2 1", "pdf", "palette grey"})
+                             "copyverse 2 1", "pdf", "palette grey", "quickopen -1",
+                             "quickopen", "hoverlink 2 BIBLE|1_1_1|", "hoverlink 1"})
         EXPECT_TRUE(parse_script(QString::fromUtf8(line)).error.startsWith(u"line 1: ")) << line;
 }
 
