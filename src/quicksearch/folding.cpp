@@ -7,7 +7,8 @@ void fold_word(QStringView word, std::u16string& out)
     // two letters: after a, o, and a u that follows no vowel and no q.
     enum { plain, after_vowel, umlaut } state = plain;
     for (QChar original : word) {
-        const char16_t c = original.toLower().unicode();
+        const char16_t u = original.unicode();
+        const char16_t c = u < 0x80 ? (u >= u'A' && u <= u'Z' ? u + 32 : u) : original.toLower().unicode();
         switch (c) {
         case u'a':
         case u'o':

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <bit>
 #include <numeric>
-#include <unordered_map>
 
 namespace {
 
@@ -16,14 +15,56 @@ uint64_t pack_place(int book, int chapter, int verse)
     return part(book) << 32 | part(chapter) << 16 | part(verse);
 }
 
+// The words met so far, numbered in the order first seen: an open-addressing
+// table over them, as building looks up every word of the texts.
+class WordNumbers {
+public:
+    uint32_t number(std::u16string_view word)
+    {
+        if (2 * words_.size() >= slots_.size())
+            grow();
+        size_t slot = hash(word) & (slots_.size() - 1);
+        while (slots_[slot] != 0) {
+            if (words_[slots_[slot] - 1] == word)
+                return slots_[slot] - 1;
+            slot = (slot + 1) & (slots_.size() - 1);
+        }
+        words_.emplace_back(word);
+        slots_[slot] = static_cast<uint32_t>(words_.size());
+        return slots_[slot] - 1;
+    }
+    std::vector<std::u16string>& words() { return words_; }
+
+private:
+    static size_t hash(std::u16string_view word)
+    {
+        uint64_t h = 14695981039346656037ull;
+        for (char16_t c : word)
+            h = (h ^ c) * 1099511628211ull;
+        return static_cast<size_t>(h ^ (h >> 29));
+    }
+    void grow()
+    {
+        slots_.assign(std::max<size_t>(1 << 16, 2 * slots_.size()), 0);
+        for (uint32_t i = 0; i < words_.size(); ++i) {
+            size_t slot = hash(words_[i]) & (slots_.size() - 1);
+            while (slots_[slot] != 0)
+                slot = (slot + 1) & (slots_.size() - 1);
+            slots_[slot] = i + 1;
+        }
+    }
+
+    std::vector<uint32_t> slots_;  // a word's number + 1; 0 for a free slot
+    std::vector<std::u16string> words_;
+};
+
 } // namespace
 
 SearchIndex::SearchIndex(const Corpus& corpus, const std::atomic<bool>& cancel)
 {
     // Gather the texts, then number the words in the order first seen, then
     // renumber them in sorted order.
-    std::unordered_map<std::u16string, uint32_t> numbers;
-    std::vector<const std::u16string*> seen;
+    WordNumbers numbers;
     std::u16string key;
     std::vector<uint32_t> tokens;
     std::vector<uint32_t> token_start{0};
@@ -33,10 +74,7 @@ SearchIndex::SearchIndex(const Corpus& corpus, const std::atomic<bool>& cancel)
         for_each_word(text, [&](qsizetype start, qsizetype length) {
             key.clear();
             fold_word(QStringView(text).mid(start, length), key);
-            const auto [it, added] = numbers.try_emplace(key, static_cast<uint32_t>(seen.size()));
-            if (added)
-                seen.push_back(&it->first);
-            tokens.push_back(it->second);
+            tokens.push_back(numbers.number(key));
         });
     };
 
@@ -47,6 +85,7 @@ SearchIndex::SearchIndex(const Corpus& corpus, const std::atomic<bool>& cancel)
     for (const CorpusVerse& verse : corpus.verses)
         size += verse.text.size();
     text_.reserve(size);
+    tokens.reserve(static_cast<size_t>(size / 5));
 
     for (const CorpusDay& day : corpus.days) {
         if (cancel)
@@ -68,14 +107,15 @@ SearchIndex::SearchIndex(const Corpus& corpus, const std::atomic<bool>& cancel)
     }
     segment_start_.push_back(static_cast<uint32_t>(text_.size()));
 
+    std::vector<std::u16string>& seen = numbers.words();
     std::vector<uint32_t> order(seen.size());
     std::iota(order.begin(), order.end(), 0u);
-    std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) { return *seen[a] < *seen[b]; });
+    std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) { return seen[a] < seen[b]; });
     std::vector<uint32_t> renumbered(seen.size());
     words_.reserve(seen.size());
     for (uint32_t i = 0; i < order.size(); ++i) {
         renumbered[order[i]] = i;
-        words_.push_back(*seen[order[i]]);
+        words_.push_back(std::move(seen[order[i]]));
     }
     for (uint32_t& token : tokens)
         if (token != no_word)
