@@ -173,6 +173,21 @@ TEST(QuickSearchIndex, FindsWordsPrefixesPhrasesAndFoldedSpellings)
     EXPECT_EQ(run(u"Leuchtturm").marked_words(0), u"Leuchtturm;"_qs);
 }
 
+TEST(QuickSearchIndex, SearchesEveryFieldButNoPhraseAcrossTwo)
+{
+    Corpus corpus;
+    corpus.days.push_back({QDate(2024, 1, 1), {u"Der gute"_qs, u"Hirte ruft"_qs, {}, {}, {}, u"Ester Abihajil"_qs}});
+    corpus.days.push_back({QDate(2024, 1, 2), {u"Kein Titel"_qs}});
+    corpus.verses = {{1, 1, 1, u"Der gute Hirte"_qs}, {1, 1, 2, {}}};
+    const std::atomic<bool> go{false};
+    const auto index = std::make_shared<const SearchIndex>(corpus, go);
+    const auto found = [&](const char16_t* text) { return labels(QuickResults(index, {}, {}, QStringView(text))); };
+    EXPECT_EQ(found(u"gute Hirte"), (QStringList{u"Montag, 1. Januar 2024"_qs, u"1 1,1"_qs}));
+    EXPECT_EQ(found(u"\"gute Hirte\""), QStringList{u"1 1,1"_qs});
+    EXPECT_EQ(found(u"abihajil"), QStringList{u"Montag, 1. Januar 2024"_qs});
+    EXPECT_EQ(found(u"Titel"), QStringList{u"Dienstag, 2. Januar 2024"_qs});
+}
+
 TEST(QuickSearchIndex, PutsTypedPlacesFirstAndShowsPassages)
 {
     using K = QuickEntry::Kind;
