@@ -147,7 +147,9 @@ void QuickSearch::search_done()
         return;
     shown_generation_ = searched_generation_;
     model_->set_results(search_watcher_.result());
-    counts_->setText(index_failure_.isEmpty() ? model_->results().counts() : index_failure_);
+    // An empty field has nothing to count.
+    const QString counts = field_->text().trimmed().isEmpty() ? QString() : model_->results().counts();
+    counts_->setText(index_failure_.isEmpty() ? counts : index_failure_);
     if (model_->rowCount() > 0)
         list_->setCurrentIndex(model_->index(0));
 }
