@@ -171,6 +171,11 @@ TEST(QuickSearchIndex, FindsWordsPrefixesPhrasesAndFoldedSpellings)
     EXPECT_EQ(run(u"Erzhirte").counts(), u"0 Andachten · 1 Vers in 1 Buch"_qs);
     EXPECT_EQ(run(u"Leuchtturm").counts(), u"1 Andacht · 0 Verse"_qs);
     EXPECT_EQ(run(u"Leuchtturm").marked_words(0), u"Leuchtturm;"_qs);
+    // The topic, then the text around the match, cut at words.
+    const QString snippet = run(u"Leuchtturm").entry(0).text;
+    EXPECT_TRUE(snippet.startsWith(u"Getragen sein – …unser Leben. An der Küste steht ein alter <b>Leuchtturm</b>. "_qs))
+        << snippet.toStdString();
+    EXPECT_TRUE(snippet.endsWith(u" So dürfen auch wir an…"_qs)) << snippet.toStdString();
 }
 
 TEST(QuickSearchIndex, SearchesEveryFieldButNoPhraseAcrossTwo)
