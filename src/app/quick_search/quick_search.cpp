@@ -45,6 +45,7 @@ QuickSearch::QuickSearch(QWidget* parent, Sources sources)
     list_->setObjectName(QStringLiteral("quicklist"));
     // Every row has the height of the first: the view never measures the others.
     list_->setUniformItemSizes(true);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setFocusPolicy(Qt::NoFocus);
     model_ = new QuickListModel([this](const QString& key) { return passage(key); }, this);
     list_->setModel(model_);
