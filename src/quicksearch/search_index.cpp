@@ -16,51 +16,63 @@ uint64_t pack_place(int book, int chapter, int verse)
 }
 
 // The words met so far, numbered in the order first seen: an open-addressing
-// table over them, as building looks up every word of the texts.
+// table over them, as building looks up every word of the texts. The words
+// lie one after the other in one buffer, and each slot keeps part of its
+// word's hash, so that a lookup seldom leaves memory the cache holds.
 class WordNumbers {
 public:
     uint32_t number(std::u16string_view word)
     {
-        if (2 * words_.size() >= slots_.size())
+        if (2 * count() >= slots_.size())
             grow();
-        size_t slot = hash(word) & (slots_.size() - 1);
+        const uint64_t h = hash(word);
+        const uint64_t tag = h >> 32 << 32;
+        size_t slot = h & (slots_.size() - 1);
         while (slots_[slot] != 0) {
-            if (words_[slots_[slot] - 1] == word)
-                return slots_[slot] - 1;
+            const uint32_t n = static_cast<uint32_t>(slots_[slot]) - 1;
+            if ((slots_[slot] & ~0xFFFFFFFFull) == tag && at(n) == word)
+                return n;
             slot = (slot + 1) & (slots_.size() - 1);
         }
-        words_.emplace_back(word);
-        slots_[slot] = static_cast<uint32_t>(words_.size());
-        return slots_[slot] - 1;
+        letters_.append(word);
+        start_.push_back(static_cast<uint32_t>(letters_.size()));
+        slots_[slot] = tag | count();
+        return count() - 1;
     }
-    std::vector<std::u16string>& words() { return words_; }
+    uint32_t count() const { return static_cast<uint32_t>(start_.size() - 1); }
+    std::u16string_view at(uint32_t n) const
+    {
+        return std::u16string_view(letters_).substr(start_[n], start_[n + 1] - start_[n]);
+    }
 
 private:
-    static size_t hash(std::u16string_view word)
+    static uint64_t hash(std::u16string_view word)
     {
         uint64_t h = 14695981039346656037ull;
         for (char16_t c : word)
             h = (h ^ c) * 1099511628211ull;
-        return static_cast<size_t>(h ^ (h >> 29));
+        return h ^ (h >> 29);
     }
     void grow()
     {
         slots_.assign(std::max<size_t>(1 << 16, 2 * slots_.size()), 0);
-        for (uint32_t i = 0; i < words_.size(); ++i) {
-            size_t slot = hash(words_[i]) & (slots_.size() - 1);
+        for (uint32_t n = 0; n < count(); ++n) {
+            const uint64_t h = hash(at(n));
+            size_t slot = h & (slots_.size() - 1);
             while (slots_[slot] != 0)
                 slot = (slot + 1) & (slots_.size() - 1);
-            slots_[slot] = i + 1;
+            slots_[slot] = (h >> 32 << 32) | (n + 1);
         }
     }
 
-    std::vector<uint32_t> slots_;  // a word's number + 1; 0 for a free slot
-    std::vector<std::u16string> words_;
+    std::vector<uint64_t> slots_;  // hash's upper half, word's number + 1; 0 for a free slot
+    std::u16string letters_;
+    std::vector<uint32_t> start_{0};
 };
 
 } // namespace
 
-SearchIndex::SearchIndex(const Corpus& corpus, const std::atomic<bool>& cancel)
+SearchIndex::SearchIndex(Corpus corpus, const std::atomic<bool>& cancel)
 {
     // Gather the texts, then number the words in the order first seen, then
     // renumber them in sorted order.
@@ -69,8 +81,6 @@ SearchIndex::SearchIndex(const Corpus& corpus, const std::atomic<bool>& cancel)
     std::vector<uint32_t> tokens;
     std::vector<uint32_t> token_start{0};
     const auto add_segment = [&](const QString& text) {
-        segment_start_.push_back(static_cast<uint32_t>(text_.size()));
-        text_ += text;
         for_each_word(text, [&](qsizetype start, qsizetype length) {
             key.clear();
             fold_word(QStringView(text).mid(start, length), key);
@@ -78,19 +88,15 @@ SearchIndex::SearchIndex(const Corpus& corpus, const std::atomic<bool>& cancel)
         });
     };
 
+    // About one word in six letters.
     qsizetype size = 0;
-    for (const CorpusDay& day : corpus.days)
-        for (const QString& field : day.fields)
-            size += field.size();
     for (const CorpusVerse& verse : corpus.verses)
         size += verse.text.size();
-    text_.reserve(size);
     tokens.reserve(static_cast<size_t>(size / 5));
 
     for (const CorpusDay& day : corpus.days) {
         if (cancel)
             return;
-        dates_.push_back(day.date);
         for (int field = 0; field < day_fields; ++field) {
             if (field > 0)
                 tokens.push_back(no_word);
@@ -99,23 +105,23 @@ SearchIndex::SearchIndex(const Corpus& corpus, const std::atomic<bool>& cancel)
         token_start.push_back(static_cast<uint32_t>(tokens.size()));
     }
     for (const CorpusVerse& verse : corpus.verses) {
-        if (cancel)
+        if (cancel) {
+            verse_places_.clear();
             return;
+        }
         verse_places_.push_back(pack_place(verse.book, verse.chapter, verse.verse));
         add_segment(verse.text);
         token_start.push_back(static_cast<uint32_t>(tokens.size()));
     }
-    segment_start_.push_back(static_cast<uint32_t>(text_.size()));
 
-    std::vector<std::u16string>& seen = numbers.words();
-    std::vector<uint32_t> order(seen.size());
+    std::vector<uint32_t> order(numbers.count());
     std::iota(order.begin(), order.end(), 0u);
-    std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) { return seen[a] < seen[b]; });
-    std::vector<uint32_t> renumbered(seen.size());
-    words_.reserve(seen.size());
+    std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) { return numbers.at(a) < numbers.at(b); });
+    std::vector<uint32_t> renumbered(order.size());
+    words_.reserve(order.size());
     for (uint32_t i = 0; i < order.size(); ++i) {
         renumbered[order[i]] = i;
-        words_.push_back(std::move(seen[order[i]]));
+        words_.emplace_back(numbers.at(order[i]));
     }
     for (uint32_t& token : tokens)
         if (token != no_word)
@@ -141,11 +147,13 @@ SearchIndex::SearchIndex(const Corpus& corpus, const std::atomic<bool>& cancel)
 
     tokens_ = std::move(tokens);
     token_start_ = std::move(token_start);
+    corpus_ = std::move(corpus);
 }
 
-QStringView SearchIndex::segment(int index) const
+QStringView SearchIndex::day_field(int day, int field) const
 {
-    return QStringView(text_).mid(segment_start_[index], segment_start_[index + 1] - segment_start_[index]);
+    const QStringList& fields = corpus_.days[day].fields;
+    return field < fields.size() ? QStringView(fields[field]) : QStringView();
 }
 
 SearchIndex::Place SearchIndex::verse_place(int verse) const

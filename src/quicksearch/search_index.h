@@ -24,16 +24,17 @@ public:
     static constexpr int day_fields = 6;  // Thema, Text, Frage, Tipp, Leitvers, author
 
     SearchIndex() = default;
-    // Stops early, leaving the index partial, once `cancel` is set.
-    SearchIndex(const Corpus& corpus, const std::atomic<bool>& cancel);
+    // Keeps the texts of `corpus`. Stops early, leaving the index empty, once
+    // `cancel` is set.
+    SearchIndex(Corpus corpus, const std::atomic<bool>& cancel);
 
-    int day_count() const { return static_cast<int>(dates_.size()); }
+    int day_count() const { return static_cast<int>(corpus_.days.size()); }
     int verse_count() const { return static_cast<int>(verse_places_.size()); }
-    bool is_day(uint32_t document) const { return document < dates_.size(); }
+    bool is_day(uint32_t document) const { return document < corpus_.days.size(); }
 
-    QDate day_date(int day) const { return dates_[day]; }
+    QDate day_date(int day) const { return corpus_.days[day].date; }
     // Field `field` (0..5, the order of CorpusDay::fields) of day `day`.
-    QStringView day_field(int day, int field) const { return segment(day * day_fields + field); }
+    QStringView day_field(int day, int field) const;
 
     struct Place {
         int book = 0;
@@ -41,7 +42,7 @@ public:
         int verse = 0;
     };
     Place verse_place(int verse) const;
-    QStringView verse_text(int verse) const { return segment(day_count() * day_fields + verse); }
+    QStringView verse_text(int verse) const { return corpus_.verses[verse].text; }
     // The verse at that place, or nullopt.
     std::optional<int> find_verse(int book, int chapter, int verse) const;
     // The highest verse number of a chapter; 0 when it has none.
@@ -67,15 +68,12 @@ public:
     std::vector<std::pair<qsizetype, qsizetype>> marks(QStringView text, const Prepared& query) const;
 
 private:
-    QStringView segment(int index) const;
     bool phrase_in(uint32_t document, const std::vector<Term>& phrase) const;
     void add_postings(const Term& term, std::vector<uint64_t>& bits) const;
 
     static constexpr uint32_t no_word = UINT32_MAX;  // between fields: no phrase crosses it
 
-    QString text_;                          // every segment, one after the other
-    std::vector<uint32_t> segment_start_;   // segments + 1
-    std::vector<QDate> dates_;
+    Corpus corpus_;
     std::vector<uint64_t> verse_places_;    // book, chapter, verse packed; ascending
     std::vector<std::u16string> words_;     // folded, sorted
     std::vector<uint32_t> posting_start_;   // words + 1

@@ -20,8 +20,7 @@ std::shared_ptr<const SearchIndex> build_index(const QuickSearch::Sources& sourc
     // is no query of the book's pages.
     const std::unique_ptr<Database> book = OpenDatabase(sources.book_path);
     const std::unique_ptr<Database> bible = OpenDatabase(sources.bible_path, false, false, sources.bible_connect);
-    const Corpus corpus = read_corpus(*book, *bible, cancel);
-    return std::make_shared<const SearchIndex>(corpus, cancel);
+    return std::make_shared<const SearchIndex>(read_corpus(*book, *bible, cancel), cancel);
 }
 
 } // namespace
