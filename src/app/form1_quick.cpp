@@ -10,6 +10,8 @@
 #include "quick_search/quick_search.h"
 #include "startup.h"
 
+#include <QTimer>
+
 void Form1::wire_quick_search()
 {
     quick_ = new QuickSearch(this, {state_.db->path(), state_.bibeldb->path(), bible_connect(), state_.lists.buecher,
@@ -22,6 +24,10 @@ void Form1::wire_quick_search()
     });
     connect(quick_, &QuickSearch::passage_chosen, this,
             [this](const QString& key) { WB_NavigateComplete2(1, QStringLiteral("BIBLE|") + key + u'|'); });
+    // A reader at the window finds the index ready at the first key; a
+    // scripted session builds it only when a line needs it.
+    if (settings_.messages == MessageBoxes::Mode::Show)
+        QTimer::singleShot(std::chrono::seconds(1), quick_, &QuickSearch::start_index);
     auto* preview = new LinkPreview(this, [this](const QString& key) { return quick_->passage(key); });
     for (HtmlView* view : WB)
         preview->watch(view);

@@ -37,6 +37,8 @@ public:
     QuickSearch(QWidget* parent, Sources sources);
     ~QuickSearch() override;
 
+    // Starts building the index on a worker, unless it is built or being built.
+    void start_index();
     // Shows the field and list over the parent, the field focused with its
     // text selected.
     void open();
@@ -67,7 +69,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void start_index();
     void index_ready();
     void search(const QString& text);
     void search_done();
