@@ -65,11 +65,13 @@ QString index_pending_notice()
 }
 
 QuickResults::QuickResults(std::shared_ptr<const SearchIndex> index, const Buecher& buecher, const BookDays& book,
-                           QStringView text)
+                           QStringView text, const QString& failure)
     : index_(std::move(index))
     , buecher_(buecher)
 {
     const auto notice = [](QString text) { return QuickEntry{QuickEntry::Kind::notice, {}, std::move(text), {}}; };
+    if (!failure.isEmpty())
+        heads_.push_back(notice(failure));
     if (!index_)
         heads_.push_back(notice(index_pending_notice()));
 

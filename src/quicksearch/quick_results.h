@@ -33,9 +33,10 @@ class QuickResults {
 public:
     QuickResults() = default;
     // `index` may be null while it is being built: then only a typed
-    // reference or date is offered, after a notice saying so.
+    // reference or date is offered, after a notice saying so. A `notice`
+    // given (why the index is empty) comes first.
     QuickResults(std::shared_ptr<const SearchIndex> index, const Buecher& buecher, const BookDays& book,
-                 QStringView text);
+                 QStringView text, const QString& notice = {});
 
     int size() const { return static_cast<int>(heads_.size() + documents_.size()); }
     QuickEntry entry(int i) const;

@@ -14,13 +14,20 @@
 
 namespace {
 
-std::shared_ptr<const SearchIndex> build_index(const QuickSearch::Sources& sources, const std::atomic<bool>& cancel)
+QuickSearch::Built build_index(const QuickSearch::Sources& sources, const std::atomic<bool>& cancel)
 {
     // Connections of its own, without the window's query record: the index
     // is no query of the book's pages.
-    const std::unique_ptr<Database> book = OpenDatabase(sources.book_path);
-    const std::unique_ptr<Database> bible = OpenDatabase(sources.bible_path, false, false, sources.bible_connect);
-    return std::make_shared<const SearchIndex>(read_corpus(*book, *bible, cancel), cancel);
+    try {
+        const std::unique_ptr<Database> book = OpenDatabase(sources.book_path);
+        const std::unique_ptr<Database> bible = OpenDatabase(sources.bible_path, false, false, sources.bible_connect);
+        return {std::make_shared<const SearchIndex>(read_corpus(*book, *bible, cancel), cancel), {}};
+    } catch (const std::exception& e) {
+        // A file the window could open but cannot read through: the list
+        // stays empty and says why.
+        return {std::make_shared<const SearchIndex>(),
+                QStringLiteral("Die Schnellsuche kann die Daten nicht lesen: ") + QString::fromStdString(e.what())};
+    }
 }
 
 } // namespace
@@ -82,15 +89,9 @@ void QuickSearch::index_ready()
 {
     if (index_)
         return;
-    try {
-        index_ = index_watcher_.result();
-    } catch (const std::exception& e) {
-        // A file the window could read but this second reading cannot: the
-        // list stays empty and says why.
-        index_failure_ = QStringLiteral("Die Schnellsuche kann die Daten nicht lesen: ")
-                         + QString::fromStdString(e.what());
-        index_ = std::make_shared<const SearchIndex>();
-    }
+    const Built built = index_watcher_.result();
+    index_ = built.index;
+    index_failure_ = built.failure;
     search(field_->text());
 }
 
@@ -135,8 +136,8 @@ void QuickSearch::search(const QString& text)
     }
     // Setting a new future drops what the one before would report.
     search_watcher_.setFuture(QtConcurrent::run(
-        [index = index_, buecher = sources_.buecher, days = sources_.days, text] {
-            return QuickResults(index, buecher, days, text);
+        [index = index_, buecher = sources_.buecher, days = sources_.days, text, failure = index_failure_] {
+            return QuickResults(index, buecher, days, text, failure);
         }));
     searched_generation_ = generation;
 }
@@ -149,7 +150,7 @@ void QuickSearch::search_done()
     model_->set_results(search_watcher_.result());
     // An empty field has nothing to count.
     const QString counts = field_->text().trimmed().isEmpty() ? QString() : model_->results().counts();
-    counts_->setText(index_failure_.isEmpty() ? counts : index_failure_);
+    counts_->setText(counts);
     if (model_->rowCount() > 0)
         list_->setCurrentIndex(model_->index(0));
 }

@@ -34,6 +34,12 @@ public:
         BookDays days;
     };
 
+    // An index, or an empty one and why it could not be read.
+    struct Built {
+        std::shared_ptr<const SearchIndex> index;
+        QString failure;
+    };
+
     QuickSearch(QWidget* parent, Sources sources);
     ~QuickSearch() override;
 
@@ -78,7 +84,7 @@ private:
     std::atomic<bool> cancel_{false};
     std::shared_ptr<const SearchIndex> index_;
     QString index_failure_;
-    QFutureWatcher<std::shared_ptr<const SearchIndex>> index_watcher_;
+    QFutureWatcher<Built> index_watcher_;
     QFutureWatcher<QuickResults> search_watcher_;
     int generation_ = 0;     // of the text last typed
     int searched_generation_ = 0;  // of the search running or done last
