@@ -3,6 +3,7 @@
 // with the offscreen platform.
 
 #include "form1.h"
+#include "quick_search/quick_search.h"
 
 #include <benchmark/benchmark.h>
 
@@ -73,5 +74,23 @@ void BM_ChapterSwitchToPsalm119(benchmark::State& bench)
     }
 }
 BENCHMARK(BM_ChapterSwitchToPsalm119)->Unit(benchmark::kMillisecond);
+
+// A keystroke in the quick search to the list painted: "Hirt" and "Hirte"
+// in turn, each searched in full and the window repainted.
+void BM_QuickSearchKeystroke(benchmark::State& bench)
+{
+    const std::unique_ptr<Form1> form = started_window();
+    form->run_key_command(KeyCommand::quick_search);
+    auto* quick = form->findChild<QuickSearch*>();
+    quick->wait_until_settled();
+    bool longer = false;
+    for (auto _ : bench) {
+        quick->set_text(longer ? QStringLiteral("Hirte") : QStringLiteral("Hirt"));
+        quick->wait_until_settled();
+        form->repaint();
+        longer = !longer;
+    }
+}
+BENCHMARK(BM_QuickSearchKeystroke)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -34,6 +34,7 @@ class QMenu;
 class QPushButton;
 class QSettings;
 class QTimer;
+class QuickSearch;
 class RectangleShape;
 struct SearchQuery;
 
@@ -209,6 +210,8 @@ private:
 
     // The reader's own layer (form1_personal.cpp)
     void create_personal();
+    // The quick search (form1_quick.cpp)
+    void wire_quick_search();
 
     Settings settings_;
     MessageBoxes messages_;
@@ -247,4 +250,5 @@ private:
     QComboBox* inpbereich = nullptr;               // the topics for the topic search
     QComboBox* inpautor = nullptr;                 // the authors for the author search
     QLineEdit* inpdatum = nullptr;                 // the date to go to
+    QuickSearch* quick_ = nullptr;                 // the quick search over the views
 };

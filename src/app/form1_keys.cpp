@@ -9,6 +9,7 @@
 #include "read_aloud.h"
 #include "speakable_text.h"
 #include "personal_layer.h"
+#include "quick_search/quick_search.h"
 
 #include <QAction>
 #include <QApplication>
@@ -57,6 +58,11 @@ void Form1::run_key_command(KeyCommand command)
     case KeyCommand::back:
         if (read_aloud_->stop())
             break;
+        if (quick_ && quick_->close_search()) {
+            if (HtmlView* view = visible_view())
+                view->setFocus();
+            break;
+        }
         // Only the search panel has a page to go back to.
         if (WB[0]->isHidden() && WB[1]->isHidden()) {
             WB[bible ? 1 : 0]->show();
@@ -100,6 +106,10 @@ void Form1::run_key_command(KeyCommand command)
     case KeyCommand::note:
     case KeyCommand::my_notes:
         personal_->run_key_command(command);
+        break;
+    case KeyCommand::quick_search:
+        if (quick_)
+            quick_->open();
         break;
     }
 }

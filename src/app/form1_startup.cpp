@@ -26,6 +26,7 @@ void Form1::Form_Load()
     fill_lists();
     restore_place();
     present_pages();
+    wire_quick_search();
 }
 
 void Form1::Form_Activate()

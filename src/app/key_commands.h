@@ -30,6 +30,7 @@ enum class KeyCommand {
     progress,    // the reading progress page
     note,        // the note on the day, in the Bible on the verse
     my_notes,    // the page of favourites and notes
+    quick_search,
 };
 
 struct KeyCommandRow {

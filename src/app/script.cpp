@@ -179,6 +179,21 @@ QString read_line(const QString& line, ScriptStep& step)
             return c + QStringLiteral(" needs a file path");
         step.kind = c == u"export" ? ScriptStep::Kind::export_file : ScriptStep::Kind::import_file;
         step.text = words.rest_after_command.trimmed();
+    } else if (c == u"quicksearch") {
+        step.kind = ScriptStep::Kind::quicksearch;
+        step.text = words.rest_after_command;
+    } else if (c == u"quickopen") {
+        const auto n = a.size() == 1 ? whole_number(a[0]) : std::nullopt;
+        if (!n || *n < 0)
+            return QStringLiteral("quickopen needs an entry number from 0");
+        step.kind = ScriptStep::Kind::quickopen;
+        step.x = *n;
+    } else if (c == u"hoverlink") {
+        if (a.size() < 2 || (a[0] != u"0" && a[0] != u"1"))
+            return QStringLiteral("hoverlink needs a view (0 or 1) and an address");
+        step.kind = ScriptStep::Kind::hoverlink;
+        step.x = a[0].toInt();
+        step.text = words.rest_after_first;
     } else {
         return QStringLiteral("unknown command \"%1\"").arg(c);
     }

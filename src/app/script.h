@@ -35,6 +35,10 @@
 //   mynotes            the page of favourites and notes
 //   export PATH        the reader's own layer into PATH (.json or Markdown)
 //   import PATH        a JSON export merged into the reader's own layer
+//   quicksearch TEXT   the quick search (opened if closed) holds TEXT as
+//                      typed, and its list is the one for TEXT
+//   quickopen N        entry N (from 0) of the quick search's list opened
+//   hoverlink VIEW HREF the mouse rests on the link HREF of view 0 or 1
 
 #include <QString>
 
@@ -45,7 +49,8 @@ struct ScriptStep {
         click, choose, type, key, link, resize, cursor, selftest, dump, screenshot,
         shortcut, select, copyverse, pdf, palette, selecttext,
         speak, speakstop, spoken,
-        read, star, note, progress, mynotes, export_file, import_file
+        read, star, note, progress, mynotes, export_file, import_file,
+        quicksearch, quickopen, hoverlink
     };
 
     int line = 0;

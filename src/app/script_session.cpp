@@ -4,6 +4,7 @@
 #include "html_view.h"
 #include "read_aloud.h"
 #include "personal_layer.h"
+#include "quick_search/quick_search.h"
 #include "session_dump.h"
 
 #include <QApplication>
@@ -15,9 +16,11 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextBlock>
 
 namespace {
 
@@ -56,6 +59,56 @@ QString select_text(HtmlView& view, const QString& words)
     // As a user's selection with the mouse, it takes the focus.
     view.setFocus();
     view.setTextCursor(selection);
+// The place in `view`'s viewport where the link `href` begins, scrolled
+// into sight; nullopt when the page has no such link.
+std::optional<QPoint> link_point(HtmlView& view, const QString& href)
+{
+    for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isAnchor() || fragment.charFormat().anchorHref() != href)
+                continue;
+            QTextCursor cursor(view.document());
+            cursor.setPosition(fragment.position() + std::min(1, fragment.length() - 1));
+            QRect place = view.cursorRect(cursor);
+            if (!view.viewport()->rect().contains(place.center())) {
+                view.verticalScrollBar()->setValue(view.verticalScrollBar()->value() + place.top());
+                place = view.cursorRect(cursor);
+            }
+            return place.center();
+        }
+    }
+    return std::nullopt;
+}
+
+QString quick_step(Form1& form, const ScriptStep& step)
+{
+    auto* quick = form.findChild<QuickSearch*>();
+    if (!quick)
+        return QStringLiteral("the window has no quick search");
+    if (step.kind == ScriptStep::Kind::quicksearch) {
+        if (!quick->is_open())
+            form.run_key_command(KeyCommand::quick_search);
+        quick->set_text(step.text);
+        quick->wait_until_settled();
+        return {};
+    }
+    if (!quick->is_open() || !quick->open_entry(step.x))
+        return QStringLiteral("the quick search shows no entry %1").arg(step.x);
+    return {};
+}
+
+QString hover_link(Form1& form, int index, const QString& href)
+{
+    auto* view = form.findChild<HtmlView*>(QStringLiteral("WB%1").arg(index));
+    const std::optional<QPoint> point = view ? link_point(*view, href) : std::nullopt;
+    if (!point)
+        return QStringLiteral("view %1 shows no link %2").arg(index).arg(href);
+    // The passage comes from the quick search's index: a script waits for it.
+    if (auto* quick = form.findChild<QuickSearch*>())
+        quick->wait_until_settled();
+    QHelpEvent rest(QEvent::ToolTip, *point, view->viewport()->mapToGlobal(*point));
+    QCoreApplication::sendEvent(view->viewport(), &rest);
     return {};
 }
 
@@ -153,6 +206,11 @@ QString ScriptSession::run_step(const ScriptStep& step)
     case Kind::import_file:
         form_.personal().import_from(step.text);
         return {};
+    case Kind::quicksearch:
+    case Kind::quickopen:
+        return quick_step(form_, step);
+    case Kind::hoverlink:
+        return hover_link(form_, step.x, step.text);
     }
     return {};
 }

@@ -7,6 +7,7 @@
 #include "read_aloud.h"
 #include "personal_layer.h"
 #include "personal_store.h"
+#include "quick_search/quick_search.h"
 #include "wait_cursor.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+#include <QToolTip>
 
 namespace {
 
@@ -134,6 +136,25 @@ QJsonValue personal_value(const Form1& form)
     return value;
 }
 
+QJsonValue quick_search_value(const Form1& form)
+{
+    const auto* quick = form.findChild<QuickSearch*>();
+    if (!quick || !quick->is_open())
+        return QJsonValue();
+    const QuickResults& results = quick->results();
+    static const char* const kinds[] = {"reference", "date", "day", "verse", "notice"};
+    QJsonArray hits;
+    for (int i = 0; i < std::min(results.size(), 200); ++i) {
+        const QuickEntry entry = results.entry(i);
+        hits.append(QJsonObject{{"kind", kinds[static_cast<int>(entry.kind)]},
+                                {"target", entry.target},
+                                {"label", entry.label},
+                                {"text", entry.text}});
+    }
+    return QJsonObject{{"text", quick->text()}, {"days", results.days()}, {"verses", results.verses()},
+                       {"hits", hits}};
+}
+
 } // namespace
 
 QJsonObject session_dump(const Form1& form)
@@ -188,5 +209,7 @@ QJsonObject session_dump(const Form1& form)
         {"settings", kept_value(form)},
         {"speech", form.findChild<ReadAloud*>()->state()},
         {"personal", personal_value(form)},
+        {"quicksearch", quick_search_value(form)},
+        {"tooltip", QToolTip::isVisible() ? QJsonValue(QToolTip::text()) : QJsonValue()},
     };
 }

@@ -50,6 +50,9 @@ TEST(Script, NumbersAndTextsOfEveryCommand)
         {"note verse 12 Erste\\nZweite  Zeile", Kind::note, "verse", "Erste\nZweite  Zeile", 0, 12},
         {"note day", Kind::note, "day", "", 0, 0},
         {"import in put.json", Kind::import_file, "", "in put.json", 0, 0},
+        {"quicksearch \"gute  Hirte\" ", Kind::quicksearch, "", "\"gute  Hirte\" ", 0, 0},
+        {"quickopen 12", Kind::quickopen, "", "", 12, 0},
+        {"hoverlink 0 BIBLE|24_29_7|", Kind::hoverlink, "", "BIBLE|24_29_7|", 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
@@ -75,7 +78,8 @@ TEST(Script, AMalformedLineNamesItsLineAndDropsTheWholeScript)
                              "copyverse 2 1", "pdf", "palette grey", "selecttext 2 Gott",
                              "speak 1", "speakstop now", "spoken", "spoken 0", "read", "read yes", "star day", "star verse x on",
                              "star week on", "star day on now", "note", "note verse", "note verse x Text", "progress now",
-                             "export"})
+                             "export", "quickopen -1",
+                             "quickopen", "hoverlink 2 BIBLE|1_1_1|", "hoverlink 1"})
         EXPECT_TRUE(parse_script(QString::fromUtf8(line)).error.startsWith(u"line 1: ")) << line;
 }
 

@@ -113,6 +113,11 @@ void read_year(FormState& state, const QString& path)
 
 } // namespace
 
+QString bible_connect()
+{
+    return QStringLiteral("MS Access;PWD=Murb64#7;");
+}
+
 FormState load_form_resources(const QString& apppath, const Database::QueryObserver& observer)
 {
     FormState state;
@@ -124,7 +129,7 @@ FormState load_form_resources(const QString& apppath, const Database::QueryObser
     state.rsQov = open_table(*state.db, qov_path, QStringLiteral("QOV"));
 
     const QString bible_path = state.apppath + QStringLiteral("elberfelderbibel.mdb");
-    state.bibeldb = open_database(bible_path, QStringLiteral("MS Access;PWD=Murb64#7;"));
+    state.bibeldb = open_database(bible_path, bible_connect());
     state.bibeldb->setQueryObserver(observer);
     state.rsTexte = open_table(*state.bibeldb, bible_path, QStringLiteral("texte"), QStringLiteral("book"));
 

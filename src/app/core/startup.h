@@ -26,6 +26,9 @@ private:
 // (".../qov.mdb: die Datei fehlt").
 QString german_message(const StartupError& error);
 
+// The connect text that opens the Bible's file.
+QString bible_connect();
+
 // The window's state at start-up from the data folder `apppath`: both
 // databases and their cursors open, the templates read and cut, the year's
 // first and last date, and the lookup lists. `observer`, when given, sees

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The quick search on the demo data: building the index from both files
+// (with the memory it keeps), and one search per text with every hit counted.
+
+#include "database.h"
+#include "lookup_lists.h"
+#include "quick_results.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+#include <malloc.h>
+
+namespace {
+
+struct Demo {
+    std::unique_ptr<Database> book = OpenDatabase(QStringLiteral(SELUNAR_DATA_DIR "qov.mdb"));
+    std::unique_ptr<Database> bible = OpenDatabase(QStringLiteral(SELUNAR_DATA_DIR "elberfelderbibel.mdb"));
+    Buecher buecher = setcombo(*book).buecher;
+};
+
+Demo& demo()
+{
+    static Demo made;
+    return made;
+}
+
+std::shared_ptr<const SearchIndex> built_index()
+{
+    static const std::atomic<bool> go{false};
+    return std::make_shared<const SearchIndex>(read_corpus(*demo().book, *demo().bible, go), go);
+}
+
+// The heap in use, large blocks the allocator maps on their own included.
+size_t allocated_bytes()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+// Reading both files and building the index; "peak_MB" is the heap the
+// texts read and the index take together, "kept_MB" what the index keeps.
+void BM_QuickSearchIndexBuild(benchmark::State& bench)
+{
+    demo();
+    const std::atomic<bool> go{false};
+    const auto megabytes = [](size_t bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); };
+    double peak = 0, kept = 0, reading = 0;
+    for (auto _ : bench) {
+        const size_t before = allocated_bytes();
+        const auto start = std::chrono::steady_clock::now();
+        Corpus corpus = read_corpus(*demo().book, *demo().bible, go);
+        reading += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        const auto index = std::make_shared<const SearchIndex>(corpus, go);
+        peak = megabytes(allocated_bytes() - before);
+        corpus = {};
+        kept = megabytes(allocated_bytes() - before);
+        benchmark::DoNotOptimize(index.get());
+    }
+    bench.counters["peak_MB"] = peak;
+    bench.counters["kept_MB"] = kept;
+    bench.counters["read_ms"] = reading / static_cast<double>(bench.iterations());
+}
+BENCHMARK(BM_QuickSearchIndexBuild)->Unit(benchmark::kMillisecond);
+
+// One whole answer: typed place, words, every hit found and counted.
+void quick_search(benchmark::State& bench, const QString& text)
+{
+    static const std::shared_ptr<const SearchIndex> index = built_index();
+    const BookDays days{QDate(2024, 1, 1), QDate(2024, 12, 31)};
+    int hits = 0;
+    for (auto _ : bench) {
+        const QuickResults results(index, demo().buecher, days, text);
+        hits = results.size();
+        benchmark::DoNotOptimize(hits);
+    }
+    bench.counters["hits"] = hits;
+}
+
+const bool registered = [] {
+    for (const char* text : {"Maulbeerfeigenbaum", "Hirte", "Gott", "\"gute Hirte\"", "Fusse", "Joh 3,16"})
+        benchmark::RegisterBenchmark((std::string("BM_QuickSearch/") + text).c_str(), quick_search,
+                                     QString::fromUtf8(text))
+            ->Unit(benchmark::kMillisecond);
+    return true;
+}();
+
+} // namespace

@@ -1,0 +1,235 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "quick_search.h"
+
+#include "database.h"
+#include "quick_list.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+
+QuickSearch::Built build_index(const QuickSearch::Sources& sources, const std::atomic<bool>& cancel)
+{
+    // Connections of its own, without the window's query record: the index
+    // is no query of the book's pages.
+    try {
+        const std::unique_ptr<Database> book = OpenDatabase(sources.book_path);
+        const std::unique_ptr<Database> bible = OpenDatabase(sources.bible_path, false, false, sources.bible_connect);
+        return {std::make_shared<const SearchIndex>(read_corpus(*book, *bible, cancel), cancel), {}};
+    } catch (const std::exception& e) {
+        // A file the window could open but cannot read through: the list
+        // stays empty and says why.
+        return {std::make_shared<const SearchIndex>(),
+                QStringLiteral("Die Schnellsuche kann die Daten nicht lesen: ") + QString::fromStdString(e.what())};
+    }
+}
+
+} // namespace
+
+QuickSearch::QuickSearch(QWidget* parent, Sources sources)
+    : QFrame(parent)
+    , sources_(std::move(sources))
+{
+    setObjectName(QStringLiteral("quicksearch"));
+    setFrameShape(QFrame::StyledPanel);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Window);
+
+    field_ = new QLineEdit(this);
+    field_->setObjectName(QStringLiteral("quickfield"));
+    field_->setPlaceholderText(QStringLiteral("Schnellsuche: Wörter, \"Wortfolge\", Bibelstelle oder Datum"));
+    field_->setClearButtonEnabled(true);
+    counts_ = new QLabel(this);
+    counts_->setObjectName(QStringLiteral("quickcounts"));
+    list_ = new QListView(this);
+    list_->setObjectName(QStringLiteral("quicklist"));
+    // Every row has the height of the first: the view never measures the others.
+    list_->setUniformItemSizes(true);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setFocusPolicy(Qt::NoFocus);
+    model_ = new QuickListModel([this](const QString& key) { return passage(key); }, this);
+    list_->setModel(model_);
+    list_->setItemDelegate(new QuickListDelegate(list_));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(field_);
+    layout->addWidget(counts_);
+    layout->addWidget(list_, 1);
+
+    connect(field_, &QLineEdit::textChanged, this, &QuickSearch::search);
+    connect(list_, &QListView::clicked, this, [this](const QModelIndex& index) { open_entry(index.row()); });
+    connect(&index_watcher_, &QFutureWatcherBase::finished, this, &QuickSearch::index_ready);
+    connect(&search_watcher_, &QFutureWatcherBase::finished, this, &QuickSearch::search_done);
+    field_->installEventFilter(this);
+    parent->installEventFilter(this);
+    hide();
+}
+
+QuickSearch::~QuickSearch()
+{
+    cancel_ = true;
+    index_watcher_.waitForFinished();
+    search_watcher_.waitForFinished();
+}
+
+void QuickSearch::start_index()
+{
+    if (index_ || index_watcher_.isRunning())
+        return;
+    index_watcher_.setFuture(QtConcurrent::run([this] { return build_index(sources_, cancel_); }));
+}
+
+void QuickSearch::index_ready()
+{
+    if (index_)
+        return;
+    const Built built = index_watcher_.result();
+    index_ = built.index;
+    index_failure_ = built.failure;
+    search(field_->text());
+}
+
+void QuickSearch::open()
+{
+    start_index();
+    place_over_parent();
+    show();
+    raise();
+    field_->setFocus();
+    field_->selectAll();
+    if (generation_ == 0)
+        search(field_->text());
+}
+
+bool QuickSearch::close_search()
+{
+    if (isHidden())
+        return false;
+    hide();
+    return true;
+}
+
+QString QuickSearch::text() const
+{
+    return field_->text();
+}
+
+void QuickSearch::set_text(const QString& text)
+{
+    field_->setText(text);
+}
+
+void QuickSearch::search(const QString& text)
+{
+    const int generation = ++generation_;
+    if (!index_) {
+        model_->set_results(QuickResults(nullptr, sources_.buecher, sources_.days, text));
+        shown_generation_ = generation;
+        counts_->clear();
+        return;
+    }
+    // Setting a new future drops what the one before would report.
+    search_watcher_.setFuture(QtConcurrent::run(
+        [index = index_, buecher = sources_.buecher, days = sources_.days, text, failure = index_failure_] {
+            return QuickResults(index, buecher, days, text, failure);
+        }));
+    searched_generation_ = generation;
+}
+
+void QuickSearch::search_done()
+{
+    if (searched_generation_ != generation_ || searched_generation_ == shown_generation_)
+        return;
+    shown_generation_ = searched_generation_;
+    model_->set_results(search_watcher_.result());
+    // An empty field has nothing to count.
+    const QString counts = field_->text().trimmed().isEmpty() ? QString() : model_->results().counts();
+    counts_->setText(counts);
+    if (model_->rowCount() > 0)
+        list_->setCurrentIndex(model_->index(0));
+}
+
+void QuickSearch::wait_until_settled()
+{
+    if (!index_) {
+        start_index();
+        index_watcher_.waitForFinished();
+        index_ready();
+    }
+    search_watcher_.waitForFinished();
+    search_done();
+}
+
+const QuickResults& QuickSearch::results() const
+{
+    return model_->results();
+}
+
+bool QuickSearch::open_entry(int row)
+{
+    if (row < 0 || row >= model_->rowCount())
+        return false;
+    const QuickEntry entry = model_->entry(row);
+    const QString words = model_->results().marked_words(row);
+    switch (entry.kind) {
+    case QuickEntry::Kind::notice:
+        return true;
+    case QuickEntry::Kind::date:
+    case QuickEntry::Kind::day:
+        close_search();
+        Q_EMIT day_chosen(QDate::fromString(entry.target, Qt::ISODate), words);
+        return true;
+    case QuickEntry::Kind::reference:
+    case QuickEntry::Kind::verse:
+        close_search();
+        Q_EMIT passage_chosen(entry.target);
+        return true;
+    }
+    return true;
+}
+
+QString QuickSearch::passage(const QString& key)
+{
+    if (!index_) {
+        start_index();
+        return index_pending_notice();
+    }
+    return passage_text(*index_, sources_.buecher, key);
+}
+
+void QuickSearch::place_over_parent()
+{
+    const QSize area = parentWidget()->size();
+    const int width = std::min(area.width() - 20, std::max(area.width() * 4 / 5, 400));
+    setGeometry((area.width() - width) / 2, area.height() / 12, width, area.height() * 3 / 4);
+}
+
+bool QuickSearch::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize && is_open())
+        place_over_parent();
+    if (watched != field_ || event->type() != QEvent::KeyPress)
+        return QFrame::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        // The list moves while the field keeps the focus and the typing.
+        QCoreApplication::sendEvent(list_, event);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        open_entry(list_->currentIndex().isValid() ? list_->currentIndex().row() : 0);
+        return true;
+    default:
+        return QFrame::eventFilter(watched, event);
+    }
+}

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// The quick search over the window: a field and a live result list. The
+// index is built on a worker thread at first use; every change of the text
+// starts a search on a worker, and an answer that a newer text has overtaken
+// is dropped, so typing never waits and the list belongs to the text shown.
+
+#include "quick_results.h"
+
+#include <QDate>
+#include <QFrame>
+#include <QFutureWatcher>
+
+#include <atomic>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QListView;
+class QuickListModel;
+
+class QuickSearch : public QFrame {
+    Q_OBJECT
+
+public:
+    // What the index is read from: the two database files (opened once more,
+    // on the worker, so the window's own connections and their record stay
+    // untouched), the Bible's book list and the book's days.
+    struct Sources {
+        QString book_path;
+        QString bible_path;
+        QString bible_connect;
+        Buecher buecher;
+        BookDays days;
+    };
+
+    // An index, or an empty one and why it could not be read.
+    struct Built {
+        std::shared_ptr<const SearchIndex> index;
+        QString failure;
+    };
+
+    QuickSearch(QWidget* parent, Sources sources);
+    ~QuickSearch() override;
+
+    // Starts building the index on a worker, unless it is built or being built.
+    void start_index();
+    // Shows the field and list over the parent, the field focused with its
+    // text selected.
+    void open();
+    // Hides them; false when they were not shown.
+    bool close_search();
+    bool is_open() const { return !isHidden(); }
+
+    QString text() const;
+    // Puts `text` into the field as typing does.
+    void set_text(const QString& text);
+    // Waits for the index and the search of the current text, and shows its list.
+    void wait_until_settled();
+    // Opens entry `row` of the list as Enter does; false for no such entry.
+    bool open_entry(int row);
+    const QuickResults& results() const;
+
+    // The passage of a Bible key for a tool tip: reference and verses; while
+    // the index is being built, a notice; empty when the key names no verse.
+    QString passage(const QString& key);
+
+Q_SIGNALS:
+    // A day to show, with the words to mark on its page ("Hirte;Hirten;").
+    void day_chosen(QDate day, const QString& marked_words);
+    // A Bible key to show as its link would.
+    void passage_chosen(const QString& key);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void index_ready();
+    void search(const QString& text);
+    void search_done();
+    void place_over_parent();
+
+    Sources sources_;
+    std::atomic<bool> cancel_{false};
+    std::shared_ptr<const SearchIndex> index_;
+    QString index_failure_;
+    QFutureWatcher<Built> index_watcher_;
+    QFutureWatcher<QuickResults> search_watcher_;
+    int generation_ = 0;     // of the text last typed
+    int searched_generation_ = 0;  // of the search running or done last
+    int shown_generation_ = 0;     // of the list shown
+
+    QLineEdit* field_ = nullptr;
+    QLabel* counts_ = nullptr;
+    QListView* list_ = nullptr;
+    QuickListModel* model_ = nullptr;
+};

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// The quick search's answer to one text: a typed reference or date first,
+// then the days (date order), then the verses (Bible order). Entries of days
+// and verses are made when asked for, so that a list of thousands costs only
+// the entries shown.
+
+#include "buecher.h"
+#include "search_index.h"
+
+#include <QDate>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+struct QuickEntry {
+    enum class Kind { reference, date, day, verse, notice };
+    Kind kind = Kind::notice;
+    QString target;  // "2024-03-05" or a Bible key ("43_3_16", "19_23_0"); empty for a notice
+    QString label;   // where: the long date, "Psalm 23,1", or the notice itself
+    QString text;    // the snippet as HTML, matched words in <b>
+    bool operator==(const QuickEntry&) const = default;
+};
+
+// The first year and last day of the book, for typed dates.
+struct BookDays {
+    QDate first;
+    QDate last;
+};
+
+class QuickResults {
+public:
+    QuickResults() = default;
+    // `index` may be null while it is being built: then only a typed
+    // reference or date is offered, after a notice saying so. A `notice`
+    // given (why the index is empty) comes first.
+    QuickResults(std::shared_ptr<const SearchIndex> index, const Buecher& buecher, const BookDays& book,
+                 QStringView text, const QString& notice = {});
+
+    int size() const { return static_cast<int>(heads_.size() + documents_.size()); }
+    QuickEntry entry(int i) const;
+    // For a day entry, its matched words as the day page marks them
+    // ("Hirte;Hirten;"); empty for other entries.
+    QString marked_words(int i) const;
+
+    int days() const { return days_; }
+    int verses() const { return static_cast<int>(documents_.size()) - days_; }
+    int books() const { return books_; }
+    // "3 Andachten · 79 Verse in 31 Büchern"
+    QString counts() const;
+
+private:
+    QuickEntry document_entry(uint32_t document) const;
+    QString book_name(int book) const;
+
+    std::shared_ptr<const SearchIndex> index_;
+    Buecher buecher_;
+    SearchIndex::Prepared query_;
+    std::vector<QuickEntry> heads_;
+    std::vector<uint32_t> documents_;
+    int days_ = 0;
+    int books_ = 0;
+};
+
+// The text of a Bible key for a tool tip: its reference, then its verses
+// with their numbers, at most five and then "…". Empty for a key that names
+// nothing the index holds.
+QString passage_text(const SearchIndex& index, const Buecher& buecher, const QString& key);
+
+// The notice shown while the index is being built.
+QString index_pending_notice();
