@@ -59,6 +59,9 @@ QString select_text(HtmlView& view, const QString& words)
     // As a user's selection with the mouse, it takes the focus.
     view.setFocus();
     view.setTextCursor(selection);
+    return {};
+}
+
 // The place in `view`'s viewport where the link `href` begins, scrolled
 // into sight; nullopt when the page has no such link.
 std::optional<QPoint> link_point(HtmlView& view, const QString& href)
