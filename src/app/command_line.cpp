@@ -22,10 +22,12 @@ CommandLineResult parse_command_line(const QStringList& arguments)
     const QCommandLineOption settings(QStringLiteral("settings"),
                                       QStringLiteral("Merkt sich Fenster, Schriftgröße und Bibelstelle in der <Datei>."),
                                       QStringLiteral("Datei"));
+    const QCommandLineOption once(QStringLiteral("once"),
+                                  QStringLiteral("Startet nur, wenn die Andacht von heute noch nicht gezeigt wurde."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Zeigt diese Hilfe."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Zeigt die Versionsnummer."));
-    parser.addOptions({data_dir, today, script, settings, help, version});
+    parser.addOptions({data_dir, today, script, settings, once, help, version});
 
     CommandLineResult result;
     result.usage = parser.helpText();
@@ -48,6 +50,7 @@ CommandLineResult parse_command_line(const QStringList& arguments)
         options.script = parser.value(script);
     if (parser.isSet(settings))
         options.settings = parser.value(settings);
+    options.once = parser.isSet(once);
     options.help = parser.isSet(help);
     options.version = parser.isSet(version);
     return result;

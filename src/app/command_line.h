@@ -1,10 +1,11 @@
 #pragma once
 // The program's command line:
-//   selunar [--data-dir DIR] [--today YYYY-MM-DD] [--script FILE] [--settings FILE] [--help] [--version]
+//   selunar [--data-dir DIR] [--today YYYY-MM-DD] [--script FILE] [--settings FILE] [--once] [--help] [--version]
 // --data-dir names the folder of the data files, --today replaces the
 // system's date, --script runs a scripted session without showing the window,
 // --settings keeps the window's place in FILE instead of the user's
-// configuration folder (a scripted session keeps it only there).
+// configuration folder (a scripted session keeps it only there), --once ends
+// at once when today's page was shown on this day already.
 
 #include <QDate>
 #include <QString>
@@ -17,6 +18,7 @@ struct CommandLine {
     std::optional<QDate> today;
     std::optional<QString> script;
     std::optional<QString> settings;
+    bool once = false;     // start only when today's page was not shown today
     bool help = false;     // print the usage and end
     bool version = false;  // print the version and end
 };

@@ -21,6 +21,7 @@
 #include <memory>
 #include <optional>
 
+class Companion;
 class HtmlView;
 class PictureButton;
 class QComboBox;
@@ -93,6 +94,8 @@ public:
     const QStringList& messages() const { return messages_.texts(); }
     // Every source text handed to either database since the lists were read.
     const QStringList& queries() const { return queries_; }
+    // The daily companion: options, reminder, tray, later starts.
+    Companion* companion() const { return companion_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -202,6 +205,9 @@ private:
     void restore_place();
     void keep_place();
 
+    // The daily companion (form1_companion.cpp)
+    void create_companion();
+
     Settings settings_;
     MessageBoxes messages_;
     QStringList queries_;
@@ -213,6 +219,7 @@ private:
     bool restore_bible_mode_ = false;
     std::map<KeyCommand, QAction*> key_actions_;  // the keyboard's actions, also in the views' menus
     std::array<ShownPage, 2> shown_{};
+    Companion* companion_ = nullptr;               // a child of the window
 
     QPushButton* Command3 = nullptr;               // hidden button, starts the reference self-test
     std::array<HtmlView*, 2> WB{};                 // the day view (0) and the Bible view (1)

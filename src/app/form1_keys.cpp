@@ -4,6 +4,7 @@
 
 #include "form1.h"
 
+#include "companion/companion.h"
 #include "html_view.h"
 #include "page_zoom.h"
 
@@ -80,6 +81,9 @@ void Form1::run_key_command(KeyCommand command)
         break;
     case KeyCommand::save_pdf:
         ask_pdf();
+        break;
+    case KeyCommand::settings:
+        companion_->open_settings();
         break;
     }
 }

@@ -4,6 +4,7 @@
 
 #include "form1.h"
 
+#include "companion/companion.h"
 #include "kept_place.h"
 
 #include <QCloseEvent>
@@ -47,6 +48,10 @@ void Form1::keep_place()
 
 void Form1::closeEvent(QCloseEvent* event)
 {
+    if (companion_->hides_on_close()) {
+        event->ignore();
+        return;
+    }
     keep_place();
     QWidget::closeEvent(event);
 }

@@ -113,6 +113,7 @@ void Form1::add_menu_entries(int view, QMenu& menu, int position)
         connect(action, &QAction::triggered, this,
                 [this, view, range] { WB[view]->copy_range(range->start, range->end); });
     }
+    menu.addAction(key_actions_.at(KeyCommand::settings));
     // Printing has no button; the mouse finds it here.
     menu.addSeparator();
     menu.addAction(key_actions_.at(KeyCommand::print));

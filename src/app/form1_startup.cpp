@@ -2,6 +2,8 @@
 
 #include "form1.h"
 
+#include "companion/companion.h"
+
 #include "html_view.h"
 #include "startup.h"
 
@@ -32,6 +34,7 @@ void Form1::Form_Activate()
     show();
     QCoreApplication::processEvents();
     fit_outer_size();
+    companion_->start(state_.firstdate, state_.lastdate);
 
     report_failures([this] {
         go_to_today();

@@ -7,7 +7,7 @@ namespace {
 using K = KeyCommand;
 using Q = QKeySequence;
 
-const std::array<KeyCommandRow, 14> table{{
+const std::array<KeyCommandRow, 15> table{{
     // Not the standard Back and Forward: on some desktops they include
     // Backspace, which would turn the day in the middle of reading.
     {K::previous, Q::UnknownKey, "Alt+Left; Ctrl+PgUp", "Zurück"},
@@ -24,6 +24,7 @@ const std::array<KeyCommandRow, 14> table{{
     {K::copy, Q::Copy, "", "Kopieren"},
     {K::print, Q::Print, "", "Drucken …"},
     {K::save_pdf, Q::UnknownKey, "Ctrl+Shift+S", "Als PDF speichern …"},
+    {K::settings, Q::UnknownKey, "Ctrl+,", "Einstellungen …"},
 }};
 
 } // namespace

@@ -24,6 +24,7 @@ enum class KeyCommand {
     copy,        // the selection with its source
     print,
     save_pdf,
+    settings,    // the companion's options
 };
 
 struct KeyCommandRow {

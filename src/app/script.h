@@ -20,6 +20,11 @@
 //   copyverse VIEW N   the context menu's "Vers kopieren" on verse N
 //   pdf PATH           the visible page as PDF into PATH
 //   palette dark|light the desktop's palette changes to a dark or light one
+//   option NAME VALUE  sets an option as the settings dialog's OK does:
+//                      autostart on|off, reminder HH:MM|off, tray on|off,
+//                      outside_year last|same_day
+//   clock HH:MM        the time of day the program sees from now on
+//   wait MS            the window handles events for MS milliseconds
 
 #include <QString>
 
@@ -28,7 +33,8 @@
 struct ScriptStep {
     enum class Kind {
         click, choose, type, key, link, resize, cursor, selftest, dump, screenshot,
-        shortcut, select, copyverse, pdf, palette
+        shortcut, select, copyverse, pdf, palette,
+        option, clock, wait
     };
 
     int line = 0;

@@ -1,5 +1,6 @@
 #include "script_session.h"
 
+#include "companion/companion.h"
 #include "form1.h"
 #include "html_view.h"
 #include "session_dump.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QJsonDocument>
 #include <QKeyEvent>
@@ -14,6 +16,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 
 namespace {
 
@@ -101,6 +104,17 @@ QString ScriptSession::run_step(const ScriptStep& step)
         // What a desktop does when the user switches its colours.
         QApplication::setPalette(step.name == u"dark" ? dark_palette() : QApplication::style()->standardPalette());
         return {};
+    case Kind::option:
+        return form_.companion()->set_option(step.name, step.text);
+    case Kind::clock:
+        form_.companion()->set_clock(QTime(0, 0).addSecs(step.x * 60));
+        return {};
+    case Kind::wait: {
+        QEventLoop loop;
+        QTimer::singleShot(step.x, &loop, &QEventLoop::quit);
+        loop.exec();
+        return {};
+    }
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "session_dump.h"
 
+#include "companion/companion_dump.h"
 #include "form1.h"
 #include "html_view.h"
 #include "kept_place.h"
@@ -164,5 +165,8 @@ QJsonObject session_dump(const Form1& form)
         {"clipboard", clipboard_value()},
         {"focus", focus_name()},
         {"settings", kept_value(form)},
+        {"options", options_value(*form.companion())},
+        {"notifications", notifications_value(*form.companion())},
+        {"tray", tray_value(*form.companion())},
     };
 }
