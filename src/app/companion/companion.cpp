@@ -253,6 +253,9 @@ void Companion::toggle_window()
 
 void Companion::bring_forward(bool once)
 {
+    // The start that handed over read the file; so does this reader.
+    if (kept_)
+        kept_->sync();
     if (once && !shown_today(record(DayRecord::page_shown), hooks_.today()))
         hooks_.show_today();
     window_.show();
