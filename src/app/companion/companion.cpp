@@ -46,9 +46,9 @@ Companion::Companion(QWidget& window, std::shared_ptr<QSettings> kept, QString a
     if (kept_)
         options_ = read_companion_options(*kept_);
     connect(reminder_timer_, &QTimer::timeout, this, [this] {
-        // The day may have turned since the last tick.
-        if (tray_)
-            tray_->setToolTip(tray_tooltip());
+        // The day may have turned since the last tick, and a tray that was
+        // not up yet at login may be there now.
+        update_tray();
         check_reminder();
     });
     connect(notifier_, &DesktopNotifier::read_requested, this, [this](QDate day) {
