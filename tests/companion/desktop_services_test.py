@@ -95,7 +95,7 @@ def main():
                            ("XDG_CACHE_HOME", "cache"), ("XDG_RUNTIME_DIR", "run")]:
         env[variable] = os.path.join(top, name)
         os.makedirs(env[variable], mode=0o700)
-    daemons = []
+    daemons, readers = [], []
     try:
         daemon, address = start_bus(top)
         daemons.append(daemon)
@@ -143,6 +143,7 @@ def main():
         kept = os.path.join(top, "first.ini")
         start = [PROGRAM, "--data-dir", DATA_DIR, "--today", "2024-12-05", "--settings", kept]
         first = subprocess.Popen(start, env=env)
+        readers.append(first)
         check(wait_for(lambda: os.path.exists(socket) and os.path.exists(kept)
                        and "page_shown=2024-12-05" in read(kept)), "the first reader runs")
         forget = lambda: open(kept, "w").write(read(kept).replace("page_shown=2024-12-05\n", ""))
@@ -160,16 +161,17 @@ def main():
         first.wait()
         check(os.path.exists(socket), "the crash left the socket")
         after = subprocess.Popen(start, env=env)
+        readers.append(after)
         time.sleep(2)
         check(after.poll() is None, "the next start runs despite the stale socket")
         check(subprocess.run(start, env=env, timeout=20).returncode == 0, "and takes later starts")
-        after.terminate()
-        after.wait()
         server.close_sync(None)
+    except subprocess.TimeoutExpired as timeout:
+        check(False, "%s ended in time" % timeout.cmd)
     finally:
-        for daemon in daemons:
-            daemon.terminate()
-            daemon.wait()
+        for process in readers + daemons:
+            process.terminate()
+            process.wait()
     print("%d failed" % len(failures) if failures else "all passed")
     return 1 if failures else 0
 

@@ -55,10 +55,8 @@ InstanceServer::InstanceServer(QObject* parent)
 
 bool InstanceServer::listen(const QString& name)
 {
+    // With an access option Qt makes the socket beside its place and renames
+    // it there, over a socket file that a crashed reader left behind.
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (server_->listen(name))
-        return true;
-    // A socket file without a reader behind it: a crash left it.
-    QLocalServer::removeServer(name);
     return server_->listen(name);
 }

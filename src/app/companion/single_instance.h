@@ -22,7 +22,8 @@ public:
     explicit InstanceServer(QObject* parent);
 
     // Listens on `name`, replacing a socket a crashed reader left behind;
-    // false when that fails (the reader then runs on alone).
+    // false when that fails (the reader then runs on alone). Only the user
+    // may connect.
     bool listen(const QString& name);
 
 Q_SIGNALS:
