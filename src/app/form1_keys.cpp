@@ -62,7 +62,7 @@ void Form1::run_key_command(KeyCommand command)
         click(bible ? Command::close_bible : Command::open_bible);
         break;
     case KeyCommand::quit:
-        close();
+        companion_->quit();
         break;
     case KeyCommand::zoom_in:
         set_zoom(zoom_step(zoom_, 1));

@@ -3,7 +3,6 @@
 #include "form1.h"
 
 #include "companion/companion.h"
-
 #include "html_view.h"
 #include "startup.h"
 

@@ -124,6 +124,16 @@ bool Companion::hides_on_close()
     return true;
 }
 
+void Companion::quit()
+{
+    quitting_ = true;
+    const bool in_tray = tray_shown();
+    window_.close();
+    // Closing the window ends the program by itself only without the tray.
+    if (in_tray)
+        QCoreApplication::quit();
+}
+
 void Companion::open_settings()
 {
     SettingsDialog dialog(&window_, options_, autostart(), tray_available());
@@ -224,11 +234,7 @@ void Companion::update_tray()
             bring_forward(false);
         });
         connect(menu->addAction(QStringLiteral("Einstellungen")), &QAction::triggered, this, &Companion::open_settings);
-        connect(menu->addAction(QStringLiteral("Beenden")), &QAction::triggered, this, [this] {
-            quitting_ = true;
-            window_.close();
-            QCoreApplication::quit();
-        });
+        connect(menu->addAction(QStringLiteral("Beenden")), &QAction::triggered, this, &Companion::quit);
         tray_->setContextMenu(menu);
         connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
             if (reason == QSystemTrayIcon::Trigger)

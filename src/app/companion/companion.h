@@ -61,6 +61,8 @@ public:
     // The window is being closed: true when it only hides in the tray.
     bool hides_on_close();
 
+    // Ends the program, also from the tray: the window closes and keeps its place.
+    void quit();
     void open_settings();
     // Sets the options as the dialog's OK does.
     void apply(const CompanionOptions& options, bool autostart);
