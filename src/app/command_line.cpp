@@ -25,10 +25,12 @@ CommandLineResult parse_command_line(const QStringList& arguments)
     const QCommandLineOption personal(QStringLiteral("personal"),
                                       QStringLiteral("Merkt sich Gelesenes, gemerkte Andachten und Verse und Notizen in der <Datei>."),
                                       QStringLiteral("Datei"));
+    const QCommandLineOption once(QStringLiteral("once"),
+                                  QStringLiteral("Startet nur, wenn die Andacht von heute noch nicht gezeigt wurde."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Zeigt diese Hilfe."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Zeigt die Versionsnummer."));
-    parser.addOptions({data_dir, today, script, settings, personal, help, version});
+    parser.addOptions({data_dir, today, script, settings, personal, once, help, version});
 
     CommandLineResult result;
     result.usage = parser.helpText();
@@ -53,6 +55,7 @@ CommandLineResult parse_command_line(const QStringList& arguments)
         options.settings = parser.value(settings);
     if (parser.isSet(personal))
         options.personal = parser.value(personal);
+    options.once = parser.isSet(once);
     options.help = parser.isSet(help);
     options.version = parser.isSet(version);
     return result;

@@ -21,6 +21,7 @@
 #include <memory>
 #include <optional>
 
+class Companion;
 class HtmlView;
 class PersonalLayer;
 class PictureButton;
@@ -99,6 +100,8 @@ public:
     const QStringList& queries() const { return queries_; }
     // The reader's own layer: progress, favourites, notes.
     PersonalLayer& personal() const { return *personal_; }
+    // The daily companion: options, reminder, tray, later starts.
+    Companion* companion() const { return companion_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -212,6 +215,8 @@ private:
     void create_personal();
     // The quick search (form1_quick.cpp)
     void wire_quick_search();
+    // The daily companion (form1_companion.cpp)
+    void create_companion();
 
     Settings settings_;
     MessageBoxes messages_;
@@ -226,6 +231,7 @@ private:
     std::array<ShownPage, 2> shown_{};
     ReadAloud* read_aloud_ = nullptr;              // reads the visible page aloud
     std::unique_ptr<PersonalLayer> personal_;
+    Companion* companion_ = nullptr;               // a child of the window
 
     QPushButton* Command3 = nullptr;               // hidden button, starts the reference self-test
     std::array<HtmlView*, 2> WB{};                 // the day view (0) and the Bible view (1)

@@ -102,6 +102,7 @@ void Form1::create_controls()
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
 
     create_actions();
+    create_companion();
     apply_layout();
 }
 

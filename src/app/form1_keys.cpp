@@ -4,6 +4,7 @@
 
 #include "form1.h"
 
+#include "companion/companion.h"
 #include "html_view.h"
 #include "page_zoom.h"
 #include "read_aloud.h"
@@ -76,7 +77,7 @@ void Form1::run_key_command(KeyCommand command)
         click(bible ? Command::close_bible : Command::open_bible);
         break;
     case KeyCommand::quit:
-        close();
+        companion_->quit();
         break;
     case KeyCommand::zoom_in:
         set_zoom(zoom_step(zoom_, 1));
@@ -110,6 +111,9 @@ void Form1::run_key_command(KeyCommand command)
     case KeyCommand::quick_search:
         if (quick_)
             quick_->open();
+        break;
+    case KeyCommand::settings:
+        companion_->open_settings();
         break;
     }
 }

@@ -4,6 +4,7 @@
 #include "form1.h"
 
 #include "bible_result_list.h"
+#include "companion/companion.h"
 #include "current_date.h"
 #include "dates.h"
 #include "day_page.h"
@@ -39,6 +40,7 @@ void Form1::show_day(QDate datum)
                       state_.suchworte),
               {ShownPage::Kind::day, format_long_date(datum), datum, 0, 0});
     state_.suchworte.clear();
+    companion_->day_shown(datum);
 }
 
 void Form1::show_book_list(const SearchQuery& query)
@@ -59,8 +61,11 @@ void Form1::show_bible_list(const SearchQuery& query)
 
 void Form1::go_to_today()
 {
-    setactdate(state_.actdate, QDateTime(settings_.today(), QTime(0, 0), Qt::UTC), state_.firstdate,
-               state_.lastdate, [this](const QString& text) { show_message(text); });
+    if (const std::optional<QDate> day = companion_->todays_book_day())
+        state_.actdate = *day;
+    else
+        setactdate(state_.actdate, QDateTime(settings_.today(), QTime(0, 0), Qt::UTC), state_.firstdate,
+                   state_.lastdate, [this](const QString& text) { show_message(text); });
     show_day(state_.actdate);
 }
 

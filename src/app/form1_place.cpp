@@ -4,6 +4,7 @@
 
 #include "form1.h"
 
+#include "companion/companion.h"
 #include "kept_place.h"
 #include "personal_layer.h"
 
@@ -48,6 +49,10 @@ void Form1::keep_place()
 
 void Form1::closeEvent(QCloseEvent* event)
 {
+    if (companion_->hides_on_close()) {
+        event->ignore();
+        return;
+    }
     keep_place();
     personal_->close_editors();
     QWidget::closeEvent(event);

@@ -117,6 +117,7 @@ void Form1::add_menu_entries(int view, QMenu& menu, int position)
     menu.addAction(key_actions_.at(KeyCommand::read_aloud));
     personal_->add_menu_entries(view, menu, position);
     menu.addAction(key_actions_.at(KeyCommand::quick_search));
+    menu.addAction(key_actions_.at(KeyCommand::settings));
     // Printing has no button; the mouse finds it here.
     menu.addSeparator();
     menu.addAction(key_actions_.at(KeyCommand::print));

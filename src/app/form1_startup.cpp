@@ -2,6 +2,7 @@
 
 #include "form1.h"
 
+#include "companion/companion.h"
 #include "html_view.h"
 #include "personal_layer.h"
 #include "startup.h"
@@ -35,6 +36,7 @@ void Form1::Form_Activate()
     QCoreApplication::processEvents();
     fit_outer_size();
     personal_->open();
+    companion_->start(state_.firstdate, state_.lastdate);
 
     report_failures([this] {
         go_to_today();

@@ -7,7 +7,7 @@ namespace {
 using K = KeyCommand;
 using Q = QKeySequence;
 
-const std::array<KeyCommandRow, 21> table{{
+const std::array<KeyCommandRow, 22> table{{
     // Not the standard Back and Forward: on some desktops they include
     // Backspace, which would turn the day in the middle of reading.
     {K::previous, Q::UnknownKey, "Alt+Left; Ctrl+PgUp", "Zurück"},
@@ -31,6 +31,7 @@ const std::array<KeyCommandRow, 21> table{{
     {K::note, Q::UnknownKey, "Ctrl+N", "Notiz …"},
     {K::my_notes, Q::UnknownKey, "Ctrl+Shift+N", "Meine Notizen"},
     {K::quick_search, Q::UnknownKey, "Ctrl+K", "Schnellsuche"},
+    {K::settings, Q::UnknownKey, "Ctrl+,", "Einstellungen …"},
 }};
 
 } // namespace

@@ -31,6 +31,7 @@ enum class KeyCommand {
     note,        // the note on the day, in the Bible on the verse
     my_notes,    // the page of favourites and notes
     quick_search,
+    settings,    // the companion's options
 };
 
 struct KeyCommandRow {

@@ -2,6 +2,8 @@
 // it (for tests and automation).
 
 #include "command_line.h"
+#include "companion/companion.h"
+#include "companion/start_checks.h"
 #include "data_folder.h"
 #include "dialogs.h"
 #include "form1.h"
@@ -53,6 +55,18 @@ std::optional<ParsedScript> read_script(const QString& path)
     return script;
 }
 
+// Where the window keeps its place and the day's records. A scripted session
+// keeps nothing of the machine's user unless told where.
+std::shared_ptr<QSettings> kept_for(const CommandLine& options, bool scripted)
+{
+    if (options.settings)
+        return std::make_shared<QSettings>(*options.settings, QSettings::IniFormat);
+    if (scripted)
+        return nullptr;
+    return std::make_shared<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("selunar"),
+                                       QStringLiteral("selunar"));
+}
+
 Form1::Settings settings_for(const CommandLine& options, const QString& data_folder, bool scripted)
 {
     Form1::Settings settings;
@@ -60,12 +74,7 @@ Form1::Settings settings_for(const CommandLine& options, const QString& data_fol
     const std::optional<QDate> today = options.today;
     settings.today = [today] { return today.value_or(QDate::currentDate()); };
     settings.messages = scripted ? MessageBoxes::Mode::Record : MessageBoxes::Mode::Show;
-    // A scripted session keeps nothing of the machine's user unless told where.
-    if (options.settings)
-        settings.kept = std::make_shared<QSettings>(*options.settings, QSettings::IniFormat);
-    else if (!scripted)
-        settings.kept = std::make_shared<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                                    QStringLiteral("selunar"), QStringLiteral("selunar"));
+    settings.kept = kept_for(options, scripted);
     if (options.personal)
         settings.personal_file = *options.personal;
     else if (!scripted)
@@ -101,6 +110,8 @@ int main(int argc, char* argv[])
         std::printf("selunar %s\n", SELUNAR_VERSION);
         return 0;
     }
+    if (ends_before_window(options, kept_for(options, options.script.has_value()).get()))
+        return 0;
 
     // A scripted session shows no window, unless the caller chose a platform.
     if (options.script && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -142,8 +153,10 @@ int main(int argc, char* argv[])
     }
     form.Form_Activate();
 
-    if (!script)
+    if (!script) {
+        form.companion()->listen_for_later_starts();
         return QApplication::exec();
+    }
 
     ScriptSession session(form);
     const QString error = session.run(script->steps);

@@ -2,6 +2,7 @@
 
 #include <QKeySequence>
 #include <QStringList>
+#include <QTime>
 
 #include <optional>
 
@@ -194,6 +195,24 @@ QString read_line(const QString& line, ScriptStep& step)
         step.kind = ScriptStep::Kind::hoverlink;
         step.x = a[0].toInt();
         step.text = words.rest_after_first;
+    } else if (c == u"option") {
+        if (a.size() != 2)
+            return QStringLiteral("option needs a name and a value");
+        step.kind = ScriptStep::Kind::option;
+        step.name = a[0];
+        step.text = a[1];
+    } else if (c == u"clock") {
+        const QTime time = a.size() == 1 ? QTime::fromString(a[0], QStringLiteral("HH:mm")) : QTime();
+        if (!time.isValid())
+            return QStringLiteral("clock needs a time of day HH:MM");
+        step.kind = ScriptStep::Kind::clock;
+        step.x = time.msecsSinceStartOfDay() / 60000;
+    } else if (c == u"wait") {
+        const auto ms = a.size() == 1 ? whole_number(a[0]) : std::nullopt;
+        if (!ms || *ms < 0)
+            return QStringLiteral("wait needs milliseconds");
+        step.kind = ScriptStep::Kind::wait;
+        step.x = *ms;
     } else {
         return QStringLiteral("unknown command \"%1\"").arg(c);
     }

@@ -39,6 +39,11 @@
 //                      typed, and its list is the one for TEXT
 //   quickopen N        entry N (from 0) of the quick search's list opened
 //   hoverlink VIEW HREF the mouse rests on the link HREF of view 0 or 1
+//   option NAME VALUE  sets an option as the settings dialog's OK does:
+//                      autostart on|off, reminder HH:MM|off, tray on|off,
+//                      outside_year last|same_day
+//   clock HH:MM        the time of day the program sees from now on
+//   wait MS            the window handles events for MS milliseconds
 
 #include <QString>
 
@@ -50,7 +55,8 @@ struct ScriptStep {
         shortcut, select, copyverse, pdf, palette, selecttext,
         speak, speakstop, spoken,
         read, star, note, progress, mynotes, export_file, import_file,
-        quicksearch, quickopen, hoverlink
+        quicksearch, quickopen, hoverlink,
+        option, clock, wait
     };
 
     int line = 0;

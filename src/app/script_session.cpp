@@ -1,5 +1,6 @@
 #include "script_session.h"
 
+#include "companion/companion.h"
 #include "form1.h"
 #include "html_view.h"
 #include "read_aloud.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QJsonDocument>
 #include <QKeyEvent>
@@ -21,6 +23,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextBlock>
+#include <QTimer>
 
 namespace {
 
@@ -214,6 +217,17 @@ QString ScriptSession::run_step(const ScriptStep& step)
         return quick_step(form_, step);
     case Kind::hoverlink:
         return hover_link(form_, step.x, step.text);
+    case Kind::option:
+        return form_.companion()->set_option(step.name, step.text);
+    case Kind::clock:
+        form_.companion()->set_clock(QTime(0, 0).addSecs(step.x * 60));
+        return {};
+    case Kind::wait: {
+        QEventLoop loop;
+        QTimer::singleShot(step.x, &loop, &QEventLoop::quit);
+        loop.exec();
+        return {};
+    }
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "session_dump.h"
 
+#include "companion/companion_dump.h"
 #include "form1.h"
 #include "html_view.h"
 #include "exchange.h"
@@ -211,5 +212,8 @@ QJsonObject session_dump(const Form1& form)
         {"personal", personal_value(form)},
         {"quicksearch", quick_search_value(form)},
         {"tooltip", QToolTip::isVisible() ? QJsonValue(QToolTip::text()) : QJsonValue()},
+        {"options", options_value(*form.companion())},
+        {"notifications", notifications_value(*form.companion())},
+        {"tray", tray_value(*form.companion())},
     };
 }

@@ -36,6 +36,7 @@ struct Case {
     QStringList script = {};
     QString settings = {};                                 // a settings file's text; none when null
     std::optional<QString> personal = {};                  // the personal store's text
+    QStringList arguments = {};                            // more of the command line
     int exit_code = 0;
     int dumps = -1;                                        // how many, when checked
     std::vector<std::pair<int, QString>> checks = {};      // facts with their lines
@@ -115,6 +116,8 @@ std::vector<std::pair<QString, Case>> read_cases(const QString& path)
             c.personal = argument_of(rest);
         else if (first == u"unchanged")
             c.read_only = true;
+        else if (first == u"arguments")
+            c.arguments = rest.split(u' ', Qt::SkipEmptyParts);
         else if (first == u"datadir")
             c.data_dir = rest;
         else if (QStringList{"remove", "truncate", "garble", "replace", "sql", "fixture", "password", "folder"}
@@ -200,6 +203,8 @@ Outcome run(const Case& c, const QString& data_dir, const QString& home)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), work.filePath(QStringLiteral("runtime")));
+    // No session bus: a reminder must not reach the desktop of whoever runs the tests.
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=") + work.filePath(QStringLiteral("no-bus")));
     for (const char* variable : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
         if (!home.isEmpty())
             env.insert(QString::fromLatin1(variable), home);
@@ -221,7 +226,7 @@ Outcome run(const Case& c, const QString& data_dir, const QString& home)
             personal.write(c.personal->toUtf8());
         arguments << QStringLiteral("--personal") << personal.fileName();
     }
-    program.start(QStringLiteral(SELUNAR_PROGRAM), arguments);
+    program.start(QStringLiteral(SELUNAR_PROGRAM), arguments + c.arguments);
     Outcome outcome;
     outcome.finished = program.waitForFinished(180000);
     program.kill();
