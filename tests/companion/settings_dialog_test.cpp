@@ -48,7 +48,7 @@ QAbstractButton* labelled(SettingsDialog& dialog, const QString& text)
 TEST(SettingsDialog, OpensOnItsKeyAndOkSetsWhatWasChosen)
 {
     ensure_widget_application();
-    Form1 form{{QStringLiteral(SELUNAR_DATA_DIR), [] { return QDate(2024, 12, 5); }, MessageBoxes::Mode::Record, nullptr}};
+    Form1 form{{QStringLiteral(SELUNAR_DATA_DIR), [] { return QDate(2024, 12, 5); }, MessageBoxes::Mode::Record, nullptr, {}}};
     form.Form_Load();
     form.Form_Activate();
 
