@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Turning a fuzzer's bytes into the program's kinds of input.
 

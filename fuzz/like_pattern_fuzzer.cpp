@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Access LIKE matcher against the plain reading of its patterns
 // (tests/platform/like_reference.h), on patterns and UTF-8 texts of every kind.
 

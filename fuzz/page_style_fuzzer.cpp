@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Zoom and the dark colour set on arbitrary page texts, since users' own
 // templates go through them: neither fails, and text outside tags and style
 // sheets is never touched.

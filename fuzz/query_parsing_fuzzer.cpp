@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // parsesql on arbitrary search texts: whatever the user types, the condition
 // holds only word characters between its own quotes, the highlight list
 // matches it word for word, and the full-text queries built from it run on

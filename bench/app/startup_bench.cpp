@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Process start to the first day page written: the program runs a scripted
 // session with one dump on the demo data; with argument 1 it also reads a
 // kept place (zoom 150 %, the Bible mode at Psalm 119) from a settings file. Also reports the processor time a

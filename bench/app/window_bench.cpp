@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The window's commands as the user sees them: the page built, written into
 // its view, laid out and painted. Runs on the demo data in the program folder
 // with the offscreen platform.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The longest chapter, Psalm 119, with three highlighted ranges.
 #include "chapter_page.h"
 #include "startup.h"

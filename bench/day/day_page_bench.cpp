@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The day page of a demo date, built from the demo data in the program
 // folder (without showing it).
 #include "day_page.h"

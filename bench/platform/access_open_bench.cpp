@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Opening the big Bible file into memory: reading the header, the isolated
 // copy through libmdb in a child process, and loading the copy.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The database work behind the reader's pages: the full-text search over all
 // verses of the Bible, the day's seek by date and the chapter's seek by book
 // and chapter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The two full-text searches as the search panel runs them: condition,
 // query and page.
 #include "bible_result_list.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program's command line:
 //   selunar [--data-dir DIR] [--today YYYY-MM-DD] [--script FILE] [--settings FILE] [--personal FILE] [--once]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The window's twenty commands in one table: the button that runs each, where
 // that button stands, its tool tip and picture, and the group it belongs to.

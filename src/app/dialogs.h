@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program's message boxes: the caption is the application's title "qov",
 // the only button is OK, there is no icon. Every text shown is kept in order;

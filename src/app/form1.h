@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program's one window: every control, every event handler and the state
 // of the run. Its handlers are spread over the form1_*.cpp files, one concern

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Bible mode: switching the rows and views, moving the reader to a
 // position and keeping the book and chapter lists in step with it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The picture buttons' commands and the input fields that run them.
 
 #include "form1.h"

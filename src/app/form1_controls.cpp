@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The window's controls: names, places, fonts, colours, pictures, tool tips
 // and stacking order. Widgets created later lie above earlier siblings, so
 // each container creates its controls from the bottom of the stacking order up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The hover pictures: ten times a second every button shows its pressed twin
 // while the cursor rests on it, and its normal picture otherwise.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The keyboard: window-wide actions that run the buttons' commands of the
 // current mode, zoom both views, copy, print, and the colour set that follows
 // the desktop's palette.

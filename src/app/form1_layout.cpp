@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The window's size at start-up and the layout on every change of size.
 
 #include "form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Links in pages carry commands: GOTO<date>| opens a day, BIBLE|<key>| a
 // Bible passage, AUTOR|<aid>| the list of an author's devotionals.
 

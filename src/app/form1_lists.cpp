@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Filling the four lists read at start-up.
 
 #include "form1.h"

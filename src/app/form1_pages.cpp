@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Showing pages: the page builders' texts written into the views, and what
 // happens when a page cannot be built.
 

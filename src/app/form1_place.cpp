@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The place a reader comes back to: window, zoom, Bible position and mode,
 // read from the settings at start-up and kept there when the window closes.
 // The day always starts on today.

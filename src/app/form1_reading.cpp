@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What a reader does with a page besides reading it: the window's title
 // names it, a copy carries its source, a verse is copied from the context
 // menu, and the page is printed or saved as PDF.

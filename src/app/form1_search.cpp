@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The search panel and the five searches it starts.
 
 #include "form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The reference self-test: every Bible key stored for a day of 2024 goes
 // through the Bible navigation once. Keys that cannot be shown are reported
 // with their day, and the test goes on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Start-up: Form_Load before the window is shown, Form_Activate once it is.
 
 #include "form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The window's layout rule, apart from the widgets: where the views, the two
 // button rows, the strip background and the search panel go for a given

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The hover rule of the picture buttons, apart from the widgets: whether the
 // cursor rests on a button, measured the way the window's timer does it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "html_view.h"
 
 #include "copy_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // One HTML view of the window: pages are written into it whole, and every link
 // the user follows is reported with the link's exact target text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The window's keyboard commands in one table: the keys of each (a standard
 // key where the desktop has one, and the usual others) and the name of its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Entry point: starts the window, or runs a scripted session without showing
 // it (for tests and automation).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A picture control: shows one picture at its top-left corner, offers a tool
 // tip and reports a click (press and release of the left mouse button on it,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Scripted sessions: a text of commands, one a line, that drive the window
 // the way a user would. Blank lines and lines whose first non-blank character

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Runs a scripted session's steps on the window, as a user would act.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "session_dump.h"
 
 #include "companion/companion_dump.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The window's state as one JSON object, for scripted sessions and their
 // tests. Visibility is each control's own flag (shown or hidden by the

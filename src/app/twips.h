@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Lengths on screen are kept in twips (1/1440 inch), as the window's layout is
 // given; widgets are placed in pixels converted with the screen's logical DPI.

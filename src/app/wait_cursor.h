@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The wait pointer for the life of one command: shown on construction, the
 // previous pointer back on destruction, on every way out of the command.

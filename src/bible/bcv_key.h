@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The grammar of one reference of a bcv key, shared by the position and the
 // highlight test.

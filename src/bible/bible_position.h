@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Bible positions and their keys. A key is one reference or several joined by
 // "/"; a reference is book_chapter_verse, book_chapter_verse-verse, or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "buecher.h"
 
 const BuchRow* find_buch(const Buecher& buecher, int book)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Which verses of a chapter page a selection covers, and how they are named.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "bereiche.h"
 
 const BereichRow* find_bereich(const Bereiche& bereiche, const QVariant& id)

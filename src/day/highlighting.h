@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Marking search words in page texts. Words are found anywhere (inside longer
 // words too), without regard to case (umlauts included); each occurrence keeps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "access_copy.h"
 
 #include "access_damage.h"

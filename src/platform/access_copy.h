@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Copying the user tables of an Access file into SQLite through libmdb.
 // libmdb trusts the structure of the file it reads, so a damaged file can make

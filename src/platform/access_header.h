@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The header page of an Access file: which format it is, its database password
 // and whether its pages are encoded. The header is read before any other part

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Reading Access (Jet3/Jet4) files: the database layer copies them whole into
 // an in-memory SQLite database and then treats them like its SQLite files.

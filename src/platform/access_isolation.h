@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Running fragile work in a child process, so that a crash or a hang in it
 // cannot take the program down: the child does the work, hands its result

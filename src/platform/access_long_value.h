@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Long values (memo and OLE fields) of Access files. A row holds a 12-byte
 // reference: the length with two flag bits, then either the bytes themselves

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // RC4, the stream cipher Access files use to mask their header page and, when
 // page encoding is on, every further page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Copying the rows of one Access table into SQLite, value by value, in the
 // forms copy_access_tables describes. Plain C++: this runs in the import's

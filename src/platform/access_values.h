@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Conversions of values stored in Access files into the forms of the in-memory
 // copy. Plain C++: they run in the import's child process.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program's small database layer: what the reader asks of its two data
 // files, on an embedded SQLite engine. It opens SQLite files read-only and

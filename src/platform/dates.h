@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // German dates as the reader shows and reads them. Every function uses the
 // German locale explicitly, whatever the system's locale is.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "file_failure.h"
 
 QString german_cause(FileFailure failure)

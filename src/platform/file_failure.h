@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Why a data file could not be used, in kinds a user can act on. Messages
 // carry the technical detail for the record; the kind gives the user's words.

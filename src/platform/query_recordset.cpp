@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "query_recordset.h"
 
 #include "sqlite_values.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The two saved queries of the book database, as SQL views. Files that lack
 // them get them as temporary views when opened; the demo data stores them.

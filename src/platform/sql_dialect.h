@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program writes its queries in the Access dialect; SQLite needs a few of
 // them spelled its own way.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A Database over one SQLite connection: a read-only SQLite file, or the
 // in-memory copy of an Access file.

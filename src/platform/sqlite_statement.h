@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Thin RAII wrappers over the SQLite C API, reporting failures as
 // DatabaseError with the SQL text and SQLite's message.

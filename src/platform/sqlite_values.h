@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The layer's values (QVariant, see database.h) to and from SQLite's.
 //

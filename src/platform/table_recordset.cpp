@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "table_recordset.h"
 
 #include "sqlite_values.h"

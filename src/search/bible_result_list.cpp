@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "bible_result_list.h"
 
 #include "StdUtil.h"

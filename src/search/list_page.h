@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What the two result lists share: the cut template, the rows up to the cap,
 // the cap notice and the joined page.

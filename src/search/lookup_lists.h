@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The lookup tables and the entries of the window's four lists, read once at
 // start-up from the book database.

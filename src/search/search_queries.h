@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The statements of the searches, each with its cap: the number of rows its
 // list shows before the notice that more were found.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What a copy puts on the clipboard: the selected text cleaned of what the
 // view adds to it, followed by the source of the passage.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The dark colour set: pages are rewritten for a dark desktop when they are
 // written, so users' own templates darken like the shipped ones.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Rewrites the look of an HTML page text without parsing it whole, so that
 // any template, however broken, comes through: only style sheets and

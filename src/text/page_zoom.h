@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Zoom by rewriting the page text: every size a page sets is scaled when the
 // page is written, so users' own templates zoom like the shipped ones.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Usage: run_under_at_spi.sh PROGRAM CHECK.py
 # Starts an X server, a session bus and the accessibility bus of their own,
 # the reader on the demo data (5 March 2024) and then CHECK.py, which reads

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Reads the reader's window through AT-SPI, as a screen reader does, and
 checks what such a reader learns of it: the window, the buttons, the fields
 and the day page's text (the reader shows 5 March 2024)."""

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The window driven through its widgets, as the user does it: mouse clicks
 // on picture buttons, keys in the lists (a click on a link is the view's
 // test's business, keys in the fields the scripted sessions'). Runs on

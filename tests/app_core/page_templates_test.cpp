@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "page_templates.h"
 
 #include "StdUtil.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Runs the end-to-end cases: each *.cases file beside this one holds
 // scripted sessions of the program, with the changes made to a copy of the
 // demo data first and what must come out. One test per case; README.md

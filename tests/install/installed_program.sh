@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs the build into a temporary prefix (cmake --install) and runs the
 # installed program there: --version and --help without a display, a scripted
 # session without --data-dir that must open the installed demo data, and a

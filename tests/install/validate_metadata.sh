@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The desktop entry and the AppStream data pass their validators without a
 # word of complaint (appstreamcli's pedantic hints aside).
 #   validate_metadata.sh DESKTOP_FILE_VALIDATE APPSTREAMCLI DESKTOP_FILE METAINFO_FILE

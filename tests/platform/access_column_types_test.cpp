@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Column types the fixtures lack, made by changing the declared type of a
 // fixture column to one that reads the same stored bytes differently.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What the tests of the database layer share: small SQLite files written with
 // the sqlite3 API, the team's Access fixtures, writable copies of them, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The meaning of an Access LIKE pattern written the plain way, for the unit
 // test and the fuzzer of the matcher: the pattern read wildcard by wildcard

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "dark_page.h"
 #include "page_zoom.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The demo data the build generated into the program folder, as the reader
 // needs it: every date of 2024, every key showable with its verses, the book
 // list agreeing with the Bible, and the variety the tests and users rely on.

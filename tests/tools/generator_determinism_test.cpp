@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The generator as a program: two runs of the demo give the same bytes in
 // every file; a run that cannot do its work says why and fails; the Bible
 // converter refuses what is no Bible and leaves the old file alone.

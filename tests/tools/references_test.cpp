@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reference texts and bcv keys of the generator: each form of the key
 // grammar with its German text, and the verse texts a reference yields.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Turning a raw OSIS verse entry into plain verse text: the cut elements must
 // neither glue words together nor leave blanks before punctuation, and the
 // remaining markup must go without a trace. The entries are shaped like those

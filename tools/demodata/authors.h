@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The authors of the demo book, named after persons of the Bible (a given
 // name with a place or a father), and how many devotionals each writes.

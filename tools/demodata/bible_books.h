@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The 66 books of the Protestant canon in their usual order: the OSIS name by
 // which the Bible module names them, the German name and the chapter count the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The reader's Bible from any SWORD Bible module: the user's own translation
 // as "elberfelderbibel.mdb".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Writes the Bible database: table "texte" with one row per verse and the
 // index "book" over book, chapter and verse.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The Bible text in memory: every verse of the 66 books in canonical order,
 // with the counts the rest of the generator needs.

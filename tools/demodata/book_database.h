@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Writes the book database: tables "QOV" (index "Datum"), "AutorenNeu",
 // "Bereiche" and "Bibel", and the saved queries "vw1qov" and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Composes the German texts of one devotional from its area's building
 // blocks and a few general ones.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "guiding_verses.h"
 
 #include <QRegularExpression>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Chooses the guiding verses of the days: for each topic area, verses whose
 // text holds one of the area's words, spread over the whole Bible,

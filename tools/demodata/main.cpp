@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // selunar_demodata [--sword-path DIR] PROGRAM_FOLDER TEMPLATE_FOLDER
 //   Writes the demo data (both databases, templates, pictures) into the
 //   program folder. Same input, same bytes: the build runs it whenever an

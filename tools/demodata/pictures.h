@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The pictures of the demo data, drawn with simple shapes only (no text, so
 // no font on the machine changes a pixel).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Words that the demo book uses on very few days only (in Thema or Text), so
 // that a full-text search has a small, known result. Every other day's text

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The daily Bible reading (Bibellese): the New Testament in order, a chapter
 // a day (long chapters in two halves), then Proverbs, Ecclesiastes and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Bible references as the book database stores them: a German reference text
 // ("Johannes 3,16-17") and the matching bcv key ("43_3_16-17"), several of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A small writer for fresh SQLite files: runs statements and inserts rows with
 // bound values, throwing on the first failure.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Reads a Bible from a SWORD module into plain verse texts: no markup,
 // footnotes, titles and speaker labels removed without gluing the words around

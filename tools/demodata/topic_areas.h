@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The topic areas of the demo book: name, picture, the words whose verses
 // serve as the area's guiding verses, and the German building blocks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Where the reader finds its data files (qov.mdb, elberfelderbibel.mdb,
 // qovfiles/, qov_pics/) when the command line does not name a folder.

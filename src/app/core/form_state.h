@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The state of the main window for the whole run: the open databases and
 // cursors, the prepared templates, the lookup tables and the current date and

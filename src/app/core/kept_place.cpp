@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "kept_place.h"
 
 #include "bible_position.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The place a reader comes back to: what is kept in the user's settings
 // between runs, read back with care, since the file may be old, edited by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The reader's schema, for small SQLite databases written for one test
 // (sqlite_exec).
