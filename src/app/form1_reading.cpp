@@ -37,16 +37,6 @@ void print_page_text(const QString& page, QPrinter& printer)
     document.print(&printer);
 }
 
-// The verse anchors of a chapter page with their positions.
-std::vector<VerseMark> verse_marks(const HtmlView& view)
-{
-    std::vector<VerseMark> marks;
-    for (const auto& [at, name] : view.anchors())
-        if (const std::optional<int> number = verse_of_anchor(name))
-            marks.push_back({at, *number});
-    return marks;
-}
-
 } // namespace
 
 HtmlView* Form1::visible_view() const
@@ -78,7 +68,7 @@ std::optional<Form1::VerseRange> Form1::verse_range(int view, int verse, int pos
 {
     if (shown_[view].kind != ShownPage::Kind::chapter)
         return std::nullopt;
-    const std::vector<VerseMark> marks = verse_marks(*WB[view]);
+    const std::vector<VerseMark> marks = verse_marks(WB[view]->anchors());
     for (std::size_t i = 0; i < marks.size(); ++i) {
         const bool next_begins_later = i + 1 == marks.size() || marks[i + 1].position > position;
         const bool wanted = verse > 0 ? marks[i].verse == verse : marks[i].position <= position && next_begins_later;
@@ -101,7 +91,7 @@ QString Form1::reference_of(int view, int start, int end) const
         return day_reference(shown.day);
     if (shown.kind != ShownPage::Kind::chapter)
         return {};
-    const std::vector<VerseMark> marks = verse_marks(*WB[view]);
+    const std::vector<VerseMark> marks = verse_marks(WB[view]->anchors());
     const BuchRow* row = find_buch(state_.lists.buecher, shown.book);
     const QString name = row ? row->buch.toString() : QString();
     const std::optional<VerseSpan> span = covered_verses(marks, start, end);

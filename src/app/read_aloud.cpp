@@ -9,19 +9,6 @@
 #include <QTextDocument>
 #include <QTimer>
 
-namespace {
-
-std::vector<VerseMark> verse_marks(const HtmlView& view)
-{
-    std::vector<VerseMark> marks;
-    for (const auto& [at, name] : view.anchors())
-        if (const std::optional<int> number = verse_of_anchor(name))
-            marks.push_back({at, *number});
-    return marks;
-}
-
-} // namespace
-
 ReadAloud::ReadAloud(EngineFactory factory, Message message, QObject* parent)
     : QObject(parent)
     , factory_(std::move(factory))
@@ -55,7 +42,7 @@ void ReadAloud::start(HtmlView* view, const QStringList& books)
     if (!view)
         return;
     page_ = view->document()->toRawText();
-    pieces_ = page_utterances(page_, verse_marks(*view), books);
+    pieces_ = page_utterances(page_, verse_marks(view->anchors()), books);
     next_ = 0;
     view_ = view;
     // Another page in the view ends the reading; the same page written

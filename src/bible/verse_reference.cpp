@@ -38,3 +38,12 @@ std::optional<VerseSpan> covered_verses(const std::vector<VerseMark>& marks, int
     }
     return span;
 }
+
+std::vector<VerseMark> verse_marks(const std::vector<std::pair<int, QString>>& anchors)
+{
+    std::vector<VerseMark> marks;
+    for (const auto& [at, name] : anchors)
+        if (const std::optional<int> number = verse_of_anchor(name))
+            marks.push_back({at, *number});
+    return marks;
+}

@@ -6,6 +6,7 @@
 #include <QStringView>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 // "Psalm 23,1-3", "Psalm 23,1" when both verses are one, "Psalm 23" for
@@ -21,6 +22,9 @@ struct VerseMark {
     int position = 0;
     int verse = 0;
 };
+
+// The verse anchors among a page's anchors (position, name), in their order.
+std::vector<VerseMark> verse_marks(const std::vector<std::pair<int, QString>>& anchors);
 
 struct VerseSpan {
     int first = 0;
