@@ -128,7 +128,7 @@ void QuickSearch::set_text(const QString& text)
 void QuickSearch::search(const QString& text)
 {
     const int generation = ++generation_;
-    std::vector<Note> notes = sources_.notes ? sources_.notes() : std::vector<Note>();
+    std::vector<Note> notes = sources_.notes();
     if (!index_) {
         model_->set_results(QuickResults(nullptr, sources_.buecher, sources_.days, text, {}, notes));
         shown_generation_ = generation;
