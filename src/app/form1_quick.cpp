@@ -6,6 +6,7 @@
 
 #include "dates.h"
 #include "html_view.h"
+#include "personal_layer.h"
 #include "quick_search/link_preview.h"
 #include "quick_search/quick_search.h"
 #include "startup.h"
@@ -15,7 +16,7 @@
 void Form1::wire_quick_search()
 {
     quick_ = new QuickSearch(this, {state_.db->path(), state_.bibeldb->path(), bible_connect(), state_.lists.buecher,
-                                    {state_.firstdate, state_.lastdate}});
+                                    {state_.firstdate, state_.lastdate}, [this] { return personal_->notes(); }});
     connect(quick_, &QuickSearch::day_chosen, this, [this](QDate day, const QString& words) {
         if (bible_mode())
             bible_activate(false);

@@ -144,7 +144,7 @@ QJsonValue quick_search_value(const Form1& form)
     if (!quick || !quick->is_open())
         return QJsonValue();
     const QuickResults& results = quick->results();
-    static const char* const kinds[] = {"reference", "date", "day", "verse", "notice"};
+    static const char* const kinds[] = {"reference", "date", "day", "verse", "notice", "note"};
     QJsonArray hits;
     for (int i = 0; i < std::min(results.size(), 200); ++i) {
         const QuickEntry entry = results.entry(i);

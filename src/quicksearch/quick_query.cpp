@@ -3,6 +3,8 @@
 
 #include "folding.h"
 
+#include <algorithm>
+
 std::vector<QueryGroup> parse_quick_query(QStringView text)
 {
     std::vector<QueryGroup> groups;
@@ -63,4 +65,39 @@ bool word_matches(std::u16string_view pattern, std::u16string_view word)
         }
     }
     return true;
+}
+
+std::vector<std::pair<qsizetype, qsizetype>> text_marks(QStringView text, const std::vector<QueryGroup>& groups)
+{
+    struct Word {
+        qsizetype start;
+        qsizetype length;
+        std::u16string folded;
+    };
+    std::vector<Word> words;
+    for_each_word(text, [&](qsizetype start, qsizetype length) {
+        words.push_back({start, length, fold_word(text.mid(start, length))});
+    });
+    const auto group_at = [&](const QueryGroup& group, size_t first) {
+        for (size_t i = 0; i < group.words.size(); ++i)
+            if (first + i >= words.size() || !word_matches(group.words[i], words[first + i].folded))
+                return false;
+        return true;
+    };
+    for (const QueryGroup& group : groups) {
+        size_t first = 0;
+        while (first < words.size() && !group_at(group, first))
+            ++first;
+        if (first == words.size())
+            return {};
+    }
+    std::vector<std::pair<qsizetype, qsizetype>> marks;
+    for (const Word& word : words)
+        for (const QueryGroup& group : groups)
+            if (std::any_of(group.words.begin(), group.words.end(),
+                            [&](const std::u16string& pattern) { return word_matches(pattern, word.folded); })) {
+                marks.emplace_back(word.start, word.length);
+                break;
+            }
+    return marks;
 }

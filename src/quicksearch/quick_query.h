@@ -9,6 +9,7 @@
 #include <QStringView>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 struct QueryGroup {
@@ -24,3 +25,8 @@ std::vector<QueryGroup> parse_quick_query(QStringView text);
 // Whether the folded `word` begins with what `pattern` asks for: its letters
 // in order, "*" standing for any letters (none included).
 bool word_matches(std::u16string_view pattern, std::u16string_view word);
+
+// Where in `text` stand the words that a word of `groups` matches, as
+// (start, length) pairs left to right; none unless `text` holds every group
+// as the index would find it. For texts outside the index, such as notes.
+std::vector<std::pair<qsizetype, qsizetype>> text_marks(QStringView text, const std::vector<QueryGroup>& groups);

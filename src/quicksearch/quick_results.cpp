@@ -65,7 +65,7 @@ QString index_pending_notice()
 }
 
 QuickResults::QuickResults(std::shared_ptr<const SearchIndex> index, const Buecher& buecher, const BookDays& book,
-                           QStringView text, const QString& failure)
+                           QStringView text, const QString& failure, const std::vector<Note>& notes)
     : index_(std::move(index))
     , buecher_(buecher)
 {
@@ -102,6 +102,8 @@ QuickResults::QuickResults(std::shared_ptr<const SearchIndex> index, const Buech
         }
     }
 
+    add_notes(notes, text);
+
     if (!index_)
         return;
     query_ = index_->prepare(parse_quick_query(text));
@@ -113,6 +115,34 @@ QuickResults::QuickResults(std::shared_ptr<const SearchIndex> index, const Buech
         const int b = index_->verse_place(static_cast<int>(*it) - index_->day_count()).book;
         books_ += b != last_book;
         last_book = b;
+    }
+}
+
+void QuickResults::add_notes(const std::vector<Note>& notes, QStringView text)
+{
+    const std::vector<QueryGroup> groups = parse_quick_query(text);
+    for (const Note& note : notes) {
+        std::vector<std::pair<qsizetype, qsizetype>> marks = text_marks(note.text, groups);
+        if (marks.empty())
+            continue;
+        // The line of the first match, its marks counted from there.
+        const QStringView all = note.text;
+        const qsizetype start = all.lastIndexOf(u'\n', marks.front().first) + 1;
+        const qsizetype end = all.indexOf(u'\n', start);
+        const QStringView line = all.mid(start, end < 0 ? -1 : end - start).trimmed();
+        const qsizetype offset = line.data() - all.data();
+        for (auto& mark : marks)
+            mark.first -= offset;
+        QString where;
+        if (note.target.kind == Target::Kind::day) {
+            where = format_long_date(note.target.date());
+        } else if (const std::vector<BcvReference> refs = highlight_references(note.target.key); !refs.empty()) {
+            where = bible_reference(book_name(refs.front().book), refs.front().from_chap, refs.front().from_verse,
+                                    refs.front().from_verse);
+        }
+        heads_.push_back({QuickEntry::Kind::note, note.target.key, QStringLiteral("Notiz zu ") + where,
+                          snippet(line, marks)});
+        ++notes_;
     }
 }
 
@@ -175,7 +205,8 @@ QString QuickResults::marked_words(int i) const
 QString QuickResults::counts() const
 {
     const int v = verses();
-    QString text = QStringLiteral("%1 %2 · %3 %4").arg(days_).arg(days_ == 1 ? "Andacht" : "Andachten").arg(v).arg(
+    QString text = notes_ == 0 ? QString() : QStringLiteral("%1 %2 · ").arg(notes_).arg(notes_ == 1 ? "Notiz" : "Notizen");
+    text += QStringLiteral("%1 %2 · %3 %4").arg(days_).arg(days_ == 1 ? "Andacht" : "Andachten").arg(v).arg(
         v == 1 ? "Vers" : "Verse");
     if (v > 0)
         text += QStringLiteral(" in %1 %2").arg(books_).arg(books_ == 1 ? "Buch" : "Büchern");

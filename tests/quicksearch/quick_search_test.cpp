@@ -5,6 +5,7 @@
 #include "database.h"
 #include "folding.h"
 #include "lookup_lists.h"
+#include "quick_query.h"
 #include "quick_results.h"
 #include "typed_place.h"
 
@@ -233,6 +234,44 @@ TEST(QuickSearchIndex, PutsTypedPlacesFirstAndShowsPassages)
     EXPECT_TRUE(passage_text(index, demo().buecher, u"1_2,25-3,1"_qs).startsWith(u"1. Mose 2,25-3,1\n25 "_qs));
     EXPECT_EQ(passage_text(index, demo().buecher, u"43_30_1"_qs), QString());
     EXPECT_EQ(passage_text(index, demo().buecher, u"x"_qs), QString());
+}
+
+TEST(QuickSearchNotes, MatchAsTheIndexDoesAndComeAfterTheTypedPlace)
+{
+    // Each row: note text, query, the text with the words marked in [].
+    const std::tuple<const char16_t*, const char16_t*, const char16_t*> rows[] = {
+        {u"Der gute Hirte führt", u"\"gute hirte\"", u"Der [gute] [Hirte] führt"},
+        {u"Der gute Hirte", u"\"hirte gute\"", u""},
+        {u"Hirten und Schafe", u"schaf HIRTE", u"[Hirten] und [Schafe]"},
+        {u"Hirte", u"hirte schaf", u""},
+        {u"Oberhirte", u"hirte", u""},
+        {u"Oberhirte", u"*hirte", u"[Oberhirte]"},
+        {u"Füße, Füße", u"Fuesse", u"[Füße], [Füße]"},
+        {u"Hirte", u"", u""},
+    };
+    for (const auto& [text, query, expected] : rows) {
+        QString marked = QString::fromUtf16(text);
+        const auto marks = text_marks(marked, parse_quick_query(QStringView(query)));
+        for (auto it = marks.rbegin(); it != marks.rend(); ++it)
+            marked.insert(it->first + it->second, u']').insert(it->first, u'[');
+        EXPECT_EQ(marks.empty() ? QString() : marked, QString::fromUtf16(expected)) << QString::fromUtf16(query).toStdString();
+    }
+
+    const std::vector<Note> notes = {{Target::day(QDate(2024, 3, 5)), u"Erste Zeile\n  Psalm 23 <lesen>"_qs},
+                                     {Target::verse(19, 23, 1), u"Psalm 23 zuerst"_qs},
+                                     {Target::verse(43, 3, 16), u"Anderes"_qs}};
+    const QuickResults results(demo().index, demo().buecher, demo().days, u"Ps 23", {}, notes);
+    EXPECT_EQ(labels(results).mid(0, 3), (QStringList{u"Psalm 23"_qs, u"Notiz zu Dienstag, 5. März 2024"_qs,
+                                                     u"Notiz zu Psalm 23,1"_qs}));
+    EXPECT_EQ(results.entry(1), (QuickEntry{QuickEntry::Kind::note, u"2024-03-05"_qs, u"Notiz zu Dienstag, 5. März 2024"_qs,
+                                            u"<b>Psalm</b> <b>23</b> &lt;lesen&gt;"_qs}));
+    EXPECT_EQ(results.entry(2).target, u"19_23_1"_qs);
+    EXPECT_EQ(results.entry(3).kind, QuickEntry::Kind::day);
+    EXPECT_TRUE(results.counts().startsWith(u"2 Notizen · "_qs)) << results.counts().toStdString();
+    EXPECT_EQ(QuickResults(nullptr, demo().buecher, demo().days, u"zuerst", {}, notes).counts(),
+              u"1 Notiz · 0 Andachten · 0 Verse"_qs);
+    EXPECT_EQ(QuickResults(nullptr, demo().buecher, demo().days, u"Anderes", {}, notes).entry(1).label,
+              u"Notiz zu Johannes 3,16"_qs);
 }
 
 } // namespace

@@ -82,6 +82,19 @@ bool PersonalLayer::change(const std::function<void()>& work)
     }
 }
 
+std::vector<Note> PersonalLayer::notes() const
+{
+    if (!store_)
+        return {};
+    // Asked at every key typed into the quick search: a store that fails to
+    // read leaves the search to the book, and says so when it is next used.
+    try {
+        return store_->data().notes;
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
 Target PersonalLayer::current_day() const
 {
     return Target::day(host_.state->actdate);

@@ -78,6 +78,9 @@ public:
     std::optional<Target> verse_shown(int verse) const { return verse > 0 ? host_.verse(verse, 0) : std::nullopt; }
     // Closes the open note editors, each saving its text.
     void close_editors();
+    // The notes as the store holds them now; none without a store or while
+    // it cannot be read.
+    std::vector<Note> notes() const;
 
 private:
     bool change(const std::function<void()>& work);

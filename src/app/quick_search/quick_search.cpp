@@ -128,16 +128,18 @@ void QuickSearch::set_text(const QString& text)
 void QuickSearch::search(const QString& text)
 {
     const int generation = ++generation_;
+    std::vector<Note> notes = sources_.notes();
     if (!index_) {
-        model_->set_results(QuickResults(nullptr, sources_.buecher, sources_.days, text));
+        model_->set_results(QuickResults(nullptr, sources_.buecher, sources_.days, text, {}, notes));
         shown_generation_ = generation;
         counts_->clear();
         return;
     }
     // Setting a new future drops what the one before would report.
     search_watcher_.setFuture(QtConcurrent::run(
-        [index = index_, buecher = sources_.buecher, days = sources_.days, text, failure = index_failure_] {
-            return QuickResults(index, buecher, days, text, failure);
+        [index = index_, buecher = sources_.buecher, days = sources_.days, text, failure = index_failure_,
+         notes = std::move(notes)] {
+            return QuickResults(index, buecher, days, text, failure, notes);
         }));
     searched_generation_ = generation;
 }
@@ -189,6 +191,15 @@ bool QuickSearch::open_entry(int row)
     case QuickEntry::Kind::verse:
         close_search();
         Q_EMIT passage_chosen(entry.target);
+        return true;
+    case QuickEntry::Kind::note:
+        // The day or the verse the note is on, without marks: the words
+        // matched are the note's, not the page's.
+        close_search();
+        if (const QDate day = QDate::fromString(entry.target, Qt::ISODate); day.isValid())
+            Q_EMIT day_chosen(day, {});
+        else
+            Q_EMIT passage_chosen(entry.target);
         return true;
     }
     return true;

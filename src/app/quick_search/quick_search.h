@@ -12,6 +12,7 @@
 #include <QFutureWatcher>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -25,13 +26,15 @@ class QuickSearch : public QFrame {
 public:
     // What the index is read from: the two database files (opened once more,
     // on the worker, so the window's own connections and their record stay
-    // untouched), the Bible's book list and the book's days.
+    // untouched), the Bible's book list, the book's days and the reader's
+    // notes as they are now (asked at each search, on this thread).
     struct Sources {
         QString book_path;
         QString bible_path;
         QString bible_connect;
         Buecher buecher;
         BookDays days;
+        std::function<std::vector<Note>()> notes;
     };
 
     // An index, or an empty one and why it could not be read.
