@@ -34,7 +34,9 @@ inline std::vector<Element> read_pattern(const QString& pattern)
     const QList<uint> p = pattern.toUcs4();
     std::vector<Element> elements;
     for (qsizetype i = 0; i < p.size(); ++i) {
-        Element e{p[i] == U'*' || p[i] == U'?' || p[i] == U'#' ? char(p[i]) : 'c', fold(p[i])};
+        Element e;
+        e.kind = p[i] == U'*' || p[i] == U'?' || p[i] == U'#' ? char(p[i]) : 'c';
+        e.character = fold(p[i]);
         const qsizetype close = p[i] == U'[' ? p.indexOf(U']', i + 1) : -1;
         if (close == i + 1) {
             i = close;  // "[]": the empty text
