@@ -7,8 +7,10 @@
 #include "commands.h"
 #include "dialogs.h"
 #include "form_layout.h"
+#include "form_settings.h"
 #include "form_state.h"
 #include "key_commands.h"
+#include "shown_page.h"
 #include "twips.h"
 
 #include <QDate>
@@ -44,15 +46,7 @@ class Form1 : public QWidget {
     Q_OBJECT
 
 public:
-    struct Settings {
-        QString apppath;              // the data folder
-        std::function<QDate()> today; // today's date
-        MessageBoxes::Mode messages = MessageBoxes::Mode::Show;
-        // Where the window keeps its place between runs; none in a scripted
-        // session without a settings file.
-        std::shared_ptr<QSettings> kept;
-        QString personal_file;  // the reader's own store; none when empty
-    };
+    using Settings = FormSettings;
 
     explicit Form1(Settings settings);
     ~Form1() override;
@@ -111,18 +105,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // What a view shows, for the window's title and the source of a copy.
-    struct ShownPage {
-        enum class Kind { other, day, chapter };
-        Kind kind = Kind::other;
-        QString title;  // empty: the window's title alone
-        QDate day;
-        int book = 0;
-        int chap = 0;
-
-        static ShownPage named(QString title) { return {Kind::other, std::move(title), {}, 0, 0}; }
-    };
-
     // Controls (form1_controls.cpp)
     void create_controls();
     void create_day_row();
@@ -194,12 +176,6 @@ private:
     void refresh_title();
     QString reference_of(int view, int start, int end) const;
     void add_menu_entries(int view, QMenu& menu, int position);
-    // A verse of a chapter page: its number and where its text begins and ends.
-    struct VerseRange {
-        int verse = 0;
-        int start = 0;
-        int end = 0;
-    };
     // Verse `verse` of view `view` (0: the verse at `position`); nullopt when
     // the view shows no chapter or no such verse.
     std::optional<VerseRange> verse_range(int view, int verse, int position = -1) const;

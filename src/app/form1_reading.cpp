@@ -64,7 +64,7 @@ void Form1::refresh_title()
     setWindowTitle(page.isEmpty() ? program_title : program_title + QStringLiteral(" – ") + page);
 }
 
-std::optional<Form1::VerseRange> Form1::verse_range(int view, int verse, int position) const
+std::optional<VerseRange> Form1::verse_range(int view, int verse, int position) const
 {
     if (shown_[view].kind != ShownPage::Kind::chapter)
         return std::nullopt;
