@@ -58,19 +58,3 @@ QString first_line(const QString& text)
 {
     return text.section(u'\n', 0, 0).trimmed();
 }
-
-std::vector<Note> find_notes(const PersonalData& data, const QString& words)
-{
-    const QStringList wanted = words.split(u' ', Qt::SkipEmptyParts);
-    std::vector<Note> found;
-    if (wanted.isEmpty())
-        return found;
-    for (const Note& note : data.notes) {
-        bool all = true;
-        for (const QString& word : wanted)
-            all = all && note.text.contains(word, Qt::CaseInsensitive);
-        if (all)
-            found.push_back(note);
-    }
-    return found;
-}

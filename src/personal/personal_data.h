@@ -46,7 +46,3 @@ struct PersonalData {
 
 // The first line of `text`, as lists show a note.
 QString first_line(const QString& text);
-
-// The notes whose text holds every blank-separated word of `words` (without
-// regard to case), in their order; none for empty words.
-std::vector<Note> find_notes(const PersonalData& data, const QString& words);

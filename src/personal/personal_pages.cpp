@@ -5,6 +5,7 @@
 #include "dates.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <optional>
@@ -131,4 +132,27 @@ QString notes_page(const PersonalData& data, const std::function<QString(const Q
         html += notes_entry(link, starred, data.notes, target);
     }
     return html + page_end;
+}
+
+QString marked_chapter(const QString& page, int book, int chap, const PersonalData& data)
+{
+    static const QRegularExpression anchor(QStringLiteral(R"re(<a\s+name\s*=\s*"?v(\d+)"?\s*>)re"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    QString marked = page;
+    std::vector<QRegularExpressionMatch> matches;
+    for (auto it = anchor.globalMatch(page); it.hasNext();)
+        matches.push_back(it.next());
+    const auto noted = [&](const Target& verse) {
+        return std::any_of(data.notes.begin(), data.notes.end(), [&](const Note& note) { return note.target == verse; });
+    };
+    for (auto match = matches.rbegin(); match != matches.rend(); ++match) {
+        const Target verse = Target::verse(book, chap, match->captured(1).toInt());
+        QString marks;
+        if (std::find(data.stars.begin(), data.stars.end(), verse) != data.stars.end())
+            marks += QStringLiteral("<span style=\"color:#b8860b\">★</span>");
+        if (noted(verse))
+            marks += QStringLiteral("<a href=\"NOTIZ|%1|\">✎</a>").arg(verse.key);
+        marked.insert(match->capturedStart(), marks);
+    }
+    return marked;
 }

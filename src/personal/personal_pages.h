@@ -30,6 +30,12 @@ std::vector<DayReading> book_readings(Recordset& rsQov, QDate first, QDate last)
 QString progress_page(QDate first, QDate last, QDate today, const std::vector<QDate>& read,
                       const std::vector<DayReading>& readings);
 
+// `page`, a chapter page of `book` and `chap`, with a star before each
+// starred verse and a note link ("NOTIZ|key|") before each noted one. The
+// marks go before the verse's anchor, outside the verse's own text, so a
+// copied verse carries none of them.
+QString marked_chapter(const QString& page, int book, int chap, const PersonalData& data);
+
 // "Meine Notizen": the starred and noted days in date order, then the verses
 // in Bible order, each a link to it with its star and its notes' first lines.
 // `verse_reference` names a verse key ("Psalm 23,1").

@@ -50,14 +50,4 @@ TEST(PersonalPages, NotesPageListsDaysThenVersesInBibleOrder)
     EXPECT_FALSE(page.contains(u"Zweite"));
 }
 
-TEST(PersonalPages, FindsNotesHoldingEveryWord)
-{
-    const Note shepherd{Target::verse(19, 23, 1), QStringLiteral("Der HERR ist mein Hirte")};
-    const Note day{Target::day(QDate(2024, 3, 5)), QStringLiteral("Hirte und Herde")};
-    const PersonalData data{{}, {}, {shepherd, day}};
-    EXPECT_EQ(find_notes(data, QStringLiteral("hirte")), (std::vector<Note>{shepherd, day}));
-    EXPECT_EQ(find_notes(data, QStringLiteral("herr  HIRTE")), (std::vector<Note>{shepherd}));
-    EXPECT_EQ(find_notes(data, QStringLiteral(" ")), std::vector<Note>{});
-}
-
 } // namespace

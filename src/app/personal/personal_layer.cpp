@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "personal_layer.h"
 
+#include "bible_position.h"
 #include "day_corner.h"
 #include "exchange.h"
 #include "form_state.h"
@@ -16,7 +17,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QToolButton>
 
 #include <array>
@@ -26,8 +26,9 @@ namespace {
 // Book, chapter and verse of a verse key known to be valid.
 std::array<int, 3> verse_numbers(const QString& key)
 {
-    const QStringList parts = key.split(u'_');
-    return {parts.value(0).toInt(), parts.value(1).toInt(), parts.value(2).toInt()};
+    int book = 0, chap = 0, verse = 0;
+    setactbcv(key, book, chap, verse);
+    return {book, chap, verse};
 }
 
 } // namespace
@@ -195,26 +196,7 @@ void PersonalLayer::page_shown(QDate day)
 
 QString PersonalLayer::marked_chapter(const QString& page, int book, int chap) const
 {
-    if (!store_)
-        return page;
-    // Marks go before the verse's anchor: outside the verse's own text, so a
-    // copied verse carries none of them.
-    static const QRegularExpression anchor(QStringLiteral(R"re(<a\s+name\s*=\s*"?v(\d+)"?\s*>)re"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    QString marked = page;
-    std::vector<QRegularExpressionMatch> matches;
-    for (auto it = anchor.globalMatch(page); it.hasNext();)
-        matches.push_back(it.next());
-    for (auto match = matches.rbegin(); match != matches.rend(); ++match) {
-        const Target verse = Target::verse(book, chap, match->captured(1).toInt());
-        QString marks;
-        if (store_->is_starred(verse))
-            marks += QStringLiteral("<span style=\"color:#b8860b\">★</span>");
-        if (!store_->notes(verse).isEmpty())
-            marks += QStringLiteral("<a href=\"NOTIZ|%1|\">✎</a>").arg(verse.key);
-        marked.insert(match->capturedStart(), marks);
-    }
-    return marked;
+    return store_ ? ::marked_chapter(page, book, chap, store_->data()) : page;
 }
 
 void PersonalLayer::follow_link(const QString& address)
