@@ -9,10 +9,10 @@ namespace {
 
 void BM_ChapterPagePsalm119(benchmark::State& bench)
 {
-    const FormState state = load_form_resources(QStringLiteral(SELUNAR_DATA_DIR));
+    const std::unique_ptr<OpenBook> book = open_book(QStringLiteral(SELUNAR_DATA_DIR));
     const QString hilitebcv = QStringLiteral("19_119_1-8/19_119_97-104/19_119_169-176");
     for (auto _ : bench) {
-        QString page = renderchap(19, 119, *state.rsTexte, state.tplbibel, state.tplvers, state.lists.buecher, hilitebcv);
+        QString page = renderchap(19, 119, *book->rsTexte, book->tplbibel, book->tplvers, book->lists.buecher, hilitebcv);
         benchmark::DoNotOptimize(page);
     }
 }

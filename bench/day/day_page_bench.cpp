@@ -10,11 +10,11 @@ namespace {
 
 void BM_DayPage(benchmark::State& bench)
 {
-    const FormState state = load_form_resources(QStringLiteral(SELUNAR_DATA_DIR));
-    const QDate date = state.firstdate.addDays(45);
+    const std::unique_ptr<OpenBook> book = open_book(QStringLiteral(SELUNAR_DATA_DIR));
+    const QDate date = book->firstdate.addDays(45);
     for (auto _ : bench) {
-        QString page = loadday(date, *state.rsQov, *state.db, state.tplday, state.tplbibelst,
-                               state.lists.bereiche, state.suchworte);
+        QString page = loadday(date, *book->rsQov, *book->db, book->tplday, book->tplbibelst,
+                               book->lists.bereiche, QString());
         benchmark::DoNotOptimize(page);
     }
 }
@@ -22,12 +22,12 @@ BENCHMARK(BM_DayPage)->Unit(benchmark::kMicrosecond);
 
 void BM_DayPageWithSearchWords(benchmark::State& bench)
 {
-    const FormState state = load_form_resources(QStringLiteral(SELUNAR_DATA_DIR));
-    const QDate date = state.firstdate.addDays(45);
+    const std::unique_ptr<OpenBook> book = open_book(QStringLiteral(SELUNAR_DATA_DIR));
+    const QDate date = book->firstdate.addDays(45);
     const QString suchworte = QStringLiteral("GOTT;LIEBE;");
     for (auto _ : bench) {
-        QString page = loadday(date, *state.rsQov, *state.db, state.tplday, state.tplbibelst,
-                               state.lists.bereiche, suchworte);
+        QString page = loadday(date, *book->rsQov, *book->db, book->tplday, book->tplbibelst,
+                               book->lists.bereiche, suchworte);
         benchmark::DoNotOptimize(page);
     }
 }

@@ -17,12 +17,12 @@ const QStringList bible_words = {QStringLiteral("Maulbeerfeigenbaum"), QStringLi
 
 void BM_BibleFullText(benchmark::State& bench)
 {
-    const FormState state = load_form_resources(QStringLiteral(SELUNAR_DATA_DIR));
+    const std::unique_ptr<OpenBook> book = open_book(QStringLiteral(SELUNAR_DATA_DIR));
     const QString word = bible_words[bench.range(0)];
     for (auto _ : bench) {
         const SearchCondition verse = parsesql(QStringLiteral("Bible_text"), word);
         const SearchQuery query = bible_full_text_query(verse.condition);
-        QString page = dispbibelliste(*state.bibeldb, query.sql, query.cap, state.tplbibelliste, state.lists.buecher,
+        QString page = dispbibelliste(*book->bibeldb, query.sql, query.cap, book->tplbibelliste, book->lists.buecher,
                                       verse.suchworte);
         benchmark::DoNotOptimize(page);
     }
@@ -32,12 +32,12 @@ BENCHMARK(BM_BibleFullText)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 
 void BM_DevotionalFullTextGott(benchmark::State& bench)
 {
-    const FormState state = load_form_resources(QStringLiteral(SELUNAR_DATA_DIR));
+    const std::unique_ptr<OpenBook> book = open_book(QStringLiteral(SELUNAR_DATA_DIR));
     for (auto _ : bench) {
         const SearchCondition thema = parsesql(QStringLiteral("thema"), QStringLiteral("Gott"));
         const SearchCondition text = parsesql(QStringLiteral("text"), QStringLiteral("Gott"));
         const SearchQuery query = book_full_text_query(thema.condition, text.condition);
-        QString page = displiste(*state.db, query.sql, query.cap, state.tplliste, state.lists.bereiche, text.suchworte);
+        QString page = displiste(*book->db, query.sql, query.cap, book->tplliste, book->lists.bereiche, text.suchworte);
         benchmark::DoNotOptimize(page);
     }
 }

@@ -37,15 +37,15 @@ bool Form1::bible_mode() const
 bool Form1::bible_navigate(const QString& bcv, bool hilite, bool dosetchaps)
 {
     // A key that names no chapter of this Bible is ignored: the page stays.
-    const std::optional<BiblePosition> position = showable_position(bcv, state_.lists.buecher);
+    const std::optional<BiblePosition> position = showable_position(bcv, state_.book->lists.buecher);
     if (!position)
         return false;
     const auto [book, chap, verse] = *position;
 
     // The page is built before anything changes, so that a failing database
     // leaves position, lists and view as they were.
-    const QString page = renderchap(book, chap, *state_.rsTexte, state_.tplbibel, state_.tplvers,
-                                    state_.lists.buecher, hilite ? bcv : state_.hilitebcv);
+    const QString page = renderchap(book, chap, *state_.book->rsTexte, state_.book->tplbibel, state_.book->tplvers,
+                                    state_.book->lists.buecher, hilite ? bcv : state_.hilitebcv);
 
     state_.actbcv = bcv;
     state_.navbusy = true;
@@ -59,7 +59,7 @@ bool Form1::bible_navigate(const QString& bcv, bool hilite, bool dosetchaps)
 
     WB[1]->show();
     WB[1]->write_page(personal_->marked_chapter(page, book, chap));
-    const BuchRow* row = find_buch(state_.lists.buecher, book);
+    const BuchRow* row = find_buch(state_.book->lists.buecher, book);
     shown_[1] = {ShownPage::Kind::chapter, bible_reference(row ? row->buch.toString() : QString(), chap, 0, 0), {},
                  book, chap};
     if (verse != 0)
@@ -72,7 +72,7 @@ bool Form1::bible_navigate(const QString& bcv, bool hilite, bool dosetchaps)
 void Form1::setchaps(int book)
 {
     chaps->clear();
-    const BuchRow* row = find_buch(state_.lists.buecher, book);
+    const BuchRow* row = find_buch(state_.book->lists.buecher, book);
     const int count = row ? row->maxkapitel.toInt() : 0;
     for (int i = 1; i <= count; ++i)
         chaps->addItem(QString::number(i));

@@ -27,12 +27,12 @@ void Form1::run_command(Command command)
 {
     switch (command) {
     case Command::previous_day:
-        if (state_.actdate > state_.firstdate)
+        if (state_.actdate > state_.book->firstdate)
             state_.actdate = state_.actdate.addDays(-1);
         show_day(state_.actdate);
         break;
     case Command::next_day:
-        if (state_.actdate < state_.lastdate)
+        if (state_.actdate < state_.book->lastdate)
             state_.actdate = state_.actdate.addDays(1);
         show_day(state_.actdate);
         break;
@@ -46,16 +46,16 @@ void Form1::run_command(Command command)
         showsuche(command == Command::book_search_panel ? 1 : 2);
         break;
     case Command::imprint:
-        show_page(0, state_.tpl_impressum, ShownPage::named(QStringLiteral("Impressum")));
+        show_page(0, state_.book->tpl_impressum, ShownPage::named(QStringLiteral("Impressum")));
         break;
     case Command::help:
-        show_page(0, state_.tplhilfe, ShownPage::named(QStringLiteral("Hilfe")));
+        show_page(0, state_.book->tplhilfe, ShownPage::named(QStringLiteral("Hilfe")));
         break;
     case Command::bible_imprint:
-        show_page(1, state_.tpl_impressum, ShownPage::named(QStringLiteral("Impressum")));
+        show_page(1, state_.book->tpl_impressum, ShownPage::named(QStringLiteral("Impressum")));
         break;
     case Command::bible_help:
-        show_page(1, state_.tplhilfe, ShownPage::named(QStringLiteral("Hilfe")));
+        show_page(1, state_.book->tplhilfe, ShownPage::named(QStringLiteral("Hilfe")));
         break;
     case Command::full_text_search:
         search_full_text();

@@ -14,7 +14,7 @@ void Form1::create_companion()
     hooks.verse = [this](QDate day) {
         // A tool tip or a reminder without its verse is better than none.
         try {
-            return day_verse(day, *state_.rsQov);
+            return day_verse(day, *state_.book->rsQov);
         } catch (const std::exception&) {
             return DayVerse{};
         }

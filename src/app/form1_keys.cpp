@@ -100,7 +100,7 @@ void Form1::run_key_command(KeyCommand command)
         break;
     case KeyCommand::read_aloud:
         if (!read_aloud_->stop())
-            read_aloud_->start(visible_view(), book_names(state_.lists.buecher));
+            read_aloud_->start(visible_view(), book_names(state_.book->lists.buecher));
         break;
     case KeyCommand::star_day:
     case KeyCommand::mark_read:

@@ -27,12 +27,12 @@ void Form1::fill_lists()
     const QSignalBlocker block_bereich(inpbereich);
     const QSignalBlocker block_autor(inpautor);
 
-    add_entries(inpbereich, state_.lists.inpbereich, false);
-    add_entries(inpbibel, state_.lists.inpbibel, false);
+    add_entries(inpbereich, state_.book->lists.inpbereich, false);
+    add_entries(inpbibel, state_.book->lists.inpbibel, false);
     books->clear();
-    add_entries(books, state_.lists.books, false);
-    add_entries(inpautor, state_.lists.inpautor, true);
+    add_entries(books, state_.book->lists.books, false);
+    add_entries(inpautor, state_.book->lists.inpautor, true);
 
-    for (const QString& problem : state_.lists.problems)
+    for (const QString& problem : state_.book->lists.problems)
         qWarning().noquote() << "Lookup lists:" << problem;
 }

@@ -37,7 +37,7 @@ QString shortened_cause(const QString& cause)
 void Form1::show_day(QDate datum)
 {
     show_page(0,
-              loadday(datum, *state_.rsQov, *state_.db, state_.tplday, state_.tplbibelst, state_.lists.bereiche,
+              loadday(datum, *state_.book->rsQov, *state_.book->db, state_.book->tplday, state_.book->tplbibelst, state_.book->lists.bereiche,
                       state_.suchworte),
               {ShownPage::Kind::day, format_long_date(datum), datum, 0, 0});
     state_.suchworte.clear();
@@ -47,15 +47,15 @@ void Form1::show_day(QDate datum)
 void Form1::show_book_list(const SearchQuery& query)
 {
     // The words stay marked on the day opened from the list.
-    const ListedPage list = book_result_list(*state_.db, query.sql, query.cap, state_.tplliste,
-                                             state_.lists.bereiche, state_.suchworte);
+    const ListedPage list = book_result_list(*state_.book->db, query.sql, query.cap, state_.book->tplliste,
+                                             state_.book->lists.bereiche, state_.suchworte);
     show_page(0, list.page, ShownPage::named(result_title(list, query.cap)));
 }
 
 void Form1::show_bible_list(const SearchQuery& query)
 {
-    const ListedPage list = bible_result_list(*state_.bibeldb, query.sql, query.cap, state_.tplbibelliste,
-                                              state_.lists.buecher, state_.suchworte);
+    const ListedPage list = bible_result_list(*state_.book->bibeldb, query.sql, query.cap, state_.book->tplbibelliste,
+                                              state_.book->lists.buecher, state_.suchworte);
     show_page(1, list.page, ShownPage::named(result_title(list, query.cap)));
     state_.suchworte.clear();
 }
@@ -65,8 +65,8 @@ void Form1::go_to_today()
     if (const std::optional<QDate> day = companion_->todays_book_day())
         state_.actdate = *day;
     else
-        setactdate(state_.actdate, QDateTime(settings_.today(), QTime(0, 0), Qt::UTC), state_.firstdate,
-                   state_.lastdate, [this](const QString& text) { show_message(text); });
+        setactdate(state_.actdate, QDateTime(settings_.today(), QTime(0, 0), Qt::UTC), state_.book->firstdate,
+                   state_.book->lastdate, [this](const QString& text) { show_message(text); });
     show_day(state_.actdate);
 }
 

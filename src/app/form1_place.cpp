@@ -17,7 +17,7 @@ void Form1::restore_place()
 {
     if (!settings_.kept)
         return;
-    const KeptPlace place = read_kept_place(*settings_.kept, state_.lists.buecher);
+    const KeptPlace place = read_kept_place(*settings_.kept, state_.book->lists.buecher);
     if (place.geometry) {
         const QScreen* on = QGuiApplication::screenAt(place.geometry->center());
         if (!on)
@@ -37,7 +37,7 @@ void Form1::keep_place()
 {
     if (!settings_.kept)
         return;
-    KeptPlace place = read_kept_place(*settings_.kept, state_.lists.buecher);
+    KeptPlace place = read_kept_place(*settings_.kept, state_.book->lists.buecher);
     // A maximised or minimised window keeps the place it had before.
     if (windowState() == Qt::WindowNoState)
         place.geometry = frameGeometry();

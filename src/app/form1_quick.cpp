@@ -15,8 +15,8 @@
 
 void Form1::wire_quick_search()
 {
-    quick_ = new QuickSearch(this, {state_.db->path(), state_.bibeldb->path(), bible_connect(), state_.lists.buecher,
-                                    {state_.firstdate, state_.lastdate}, [this] { return personal_->notes(); }});
+    quick_ = new QuickSearch(this, {state_.book->db->path(), state_.book->bibeldb->path(), bible_connect(), state_.book->lists.buecher,
+                                    {state_.book->firstdate, state_.book->lastdate}, [this] { return personal_->notes(); }});
     connect(quick_, &QuickSearch::day_chosen, this, [this](QDate day, const QString& words) {
         if (bible_mode())
             bible_activate(false);

@@ -92,7 +92,7 @@ QString Form1::reference_of(int view, int start, int end) const
     if (shown.kind != ShownPage::Kind::chapter)
         return {};
     const std::vector<VerseMark> marks = verse_marks(WB[view]->anchors());
-    const BuchRow* row = find_buch(state_.lists.buecher, shown.book);
+    const BuchRow* row = find_buch(state_.book->lists.buecher, shown.book);
     const QString name = row ? row->buch.toString() : QString();
     const std::optional<VerseSpan> span = covered_verses(marks, start, end);
     return span ? bible_reference(name, shown.chap, span->first, span->last) : bible_reference(name, shown.chap, 0, 0);

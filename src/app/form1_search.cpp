@@ -75,7 +75,7 @@ void Form1::search_topic_area()
     const int chosen = inpbereich->currentIndex();
     if (chosen == -1)
         return;
-    const Bereiche& bereiche = state_.lists.bereiche;
+    const Bereiche& bereiche = state_.book->lists.bereiche;
     for (std::size_t id = 1; id < bereiche.size(); ++id) {
         if (bereiche[id].position == chosen + 1)
             show_book_list(topic_query(static_cast<qint64>(id)));
@@ -85,13 +85,13 @@ void Form1::search_topic_area()
 void Form1::search_date()
 {
     // Day and month alone mean that day of the book's year.
-    const std::optional<QDate> date = read_date_field(inpdatum->text(), state_.firstdate.year());
+    const std::optional<QDate> date = read_date_field(inpdatum->text(), state_.book->firstdate.year());
     if (!date) {
         show_message(QStringLiteral("Bitte geben Sie das Datum im Format ")
                      + format_short_date(settings_.today()) + QStringLiteral(" ein"));
         return;
     }
-    if (setactdate(state_.actdate, QDateTime(*date, QTime(0, 0), Qt::UTC), state_.firstdate, state_.lastdate,
+    if (setactdate(state_.actdate, QDateTime(*date, QTime(0, 0), Qt::UTC), state_.book->firstdate, state_.book->lastdate,
                    [this](const QString& text) { show_message(text); }))
         show_day(state_.actdate);
 }

@@ -51,7 +51,7 @@ void Form1::Command3_Click()
             show_day(day);
             QCoreApplication::processEvents();
 
-            std::unique_ptr<Recordset> rs = state_.db->OpenRecordset(QStringLiteral("QOV"));
+            std::unique_ptr<Recordset> rs = state_.book->db->OpenRecordset(QStringLiteral("QOV"));
             rs->setIndex(QStringLiteral("Datum"));
             rs->Seek(QStringLiteral("="), {QDateTime(day, QTime(0, 0), Qt::UTC)});
             QCoreApplication::processEvents();

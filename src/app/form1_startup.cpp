@@ -24,7 +24,7 @@ void Form1::Form_Load()
     place_views_at_start(layout_, scale_.twips_x(width()), scale_.twips_y(height()));
     apply_layout();
 
-    state_ = load_form_resources(settings_.apppath, [this](const QString& source) { queries_.append(source); });
+    state_.book = open_book(settings_.apppath, [this](const QString& source) { queries_.append(source); });
     fill_lists();
     restore_place();
     present_pages();
@@ -37,7 +37,7 @@ void Form1::Form_Activate()
     QCoreApplication::processEvents();
     fit_outer_size();
     personal_->open();
-    companion_->start(state_.firstdate, state_.lastdate);
+    companion_->start(state_.book->firstdate, state_.book->lastdate);
 
     report_failures([this] {
         go_to_today();

@@ -112,7 +112,7 @@ QJsonValue kept_value(const Form1& form)
     const QSettings* settings = form.kept_settings();
     if (!settings)
         return QJsonValue();
-    const KeptPlace place = read_kept_place(*settings, form.state().lists.buecher);
+    const KeptPlace place = read_kept_place(*settings, form.state().book->lists.buecher);
     const auto frame = [](const QRect& r) { return QJsonArray{r.x(), r.y(), r.width(), r.height()}; };
     return QJsonObject{
         {"geometry", place.geometry ? QJsonValue(frame(*place.geometry)) : QJsonValue()},
@@ -176,8 +176,8 @@ QJsonObject session_dump(const Form1& form)
     const FormGeometry& g = form.layout_twips();
     return {
         {"actdate", date_value(s.actdate)},
-        {"firstdate", date_value(s.firstdate)},
-        {"lastdate", date_value(s.lastdate)},
+        {"firstdate", date_value(s.book->firstdate)},
+        {"lastdate", date_value(s.book->lastdate)},
         {"testdatum", date_value(s.testdatum)},
         {"actbcv", s.actbcv},
         {"hilitebcv", s.hilitebcv},

@@ -20,9 +20,9 @@ TEST(ReadTemplate, PicturePathsBecomeAbsoluteAndAMissingFileThrows)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(text.toUtf8());
         file.close();
-        EXPECT_EQ(read_template(apppath, u"t.htm"_qs), expected);
+        EXPECT_EQ(read_template(apppath + u"t.htm"_qs, apppath + u"qov_pics/"_qs), expected);
     }
-    EXPECT_THROW(read_template(apppath, u"qovfiles/fehlt.htm"_qs), TextFileError);
+    EXPECT_THROW(read_template(apppath + u"qovfiles/fehlt.htm"_qs, apppath), TextFileError);
 }
 
 TEST(CutDayTemplate, BlockBetweenTheMarkersIsCutOut)

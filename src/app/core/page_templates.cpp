@@ -3,13 +3,13 @@
 
 #include "StdUtil.h"
 
-QString read_template(const QString& apppath, const QString& relative_path)
+QString read_template(const QString& path, const QString& pictures)
 {
     QString text;
-    ReadTextFile(text, apppath + relative_path);
+    ReadTextFile(text, path);
     // The pages live only in the views' documents, which have no location of
     // their own, so picture references must be absolute.
-    StrReplaceInPlace(text, QStringLiteral("../qov_pics/"), apppath + QStringLiteral("qov_pics/"));
+    StrReplaceInPlace(text, QStringLiteral("../qov_pics/"), pictures);
     return text;
 }
 

@@ -4,10 +4,10 @@
 
 #include <QString>
 
-// Reads `apppath` + `relative_path` and makes its picture references
-// absolute: every "../qov_pics/" becomes `apppath` + "qov_pics/".
+// Reads the template file `path` and makes its picture references absolute:
+// every "../qov_pics/" becomes `pictures` (a folder ending in "/").
 // Throws TextFileError when the file cannot be read.
-QString read_template(const QString& apppath, const QString& relative_path);
+QString read_template(const QString& path, const QString& pictures);
 
 struct DayTemplate {
     QString tplday;      // the text before "#BibelStart#" + the text after "#BibelEnd#"

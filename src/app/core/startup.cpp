@@ -58,10 +58,10 @@ std::unique_ptr<Recordset> open_table(Database& db, const QString& path, const Q
     }
 }
 
-QString read_template_or_fail(const QString& apppath, const QString& relative_path)
+QString read_template_or_fail(const BookFiles& files, const QString& name)
 {
     try {
-        return read_template(apppath, relative_path);
+        return read_template(files.templates + name, files.pictures);
     } catch (const TextFileError& e) {
         const QFileInfo file(e.path());
         const FileFailure failure = !file.exists() ? FileFailure::missing
@@ -72,18 +72,19 @@ QString read_template_or_fail(const QString& apppath, const QString& relative_pa
     }
 }
 
-void read_templates(FormState& state)
+void read_templates(OpenBook& book)
 {
-    const DayTemplate day = cut_day_template(read_template_or_fail(state.apppath, QStringLiteral("qovfiles/qovtemp.htm")));
-    state.tplday = day.tplday;
-    state.tplbibelst = day.tplbibelst;
-    state.tplliste = read_template_or_fail(state.apppath, QStringLiteral("qovfiles/qovliste.htm"));
-    state.tplbibelliste = read_template_or_fail(state.apppath, QStringLiteral("qovfiles/bibelliste.htm"));
-    state.tpl_impressum = read_template_or_fail(state.apppath, QStringLiteral("qovfiles/impressum.htm"));
-    state.tplhilfe = read_template_or_fail(state.apppath, QStringLiteral("qovfiles/hilfe.htm"));
-    const ChapterTemplate chapter = cut_chapter_template(read_template_or_fail(state.apppath, QStringLiteral("qovfiles/bibel.htm")));
-    state.tplbibel = chapter.tplbibel;
-    state.tplvers = chapter.tplvers;
+    const BookFiles& files = book.files;
+    const DayTemplate day = cut_day_template(read_template_or_fail(files, QStringLiteral("qovtemp.htm")));
+    book.tplday = day.tplday;
+    book.tplbibelst = day.tplbibelst;
+    book.tplliste = read_template_or_fail(files, QStringLiteral("qovliste.htm"));
+    book.tplbibelliste = read_template_or_fail(files, QStringLiteral("bibelliste.htm"));
+    book.tpl_impressum = read_template_or_fail(files, QStringLiteral("impressum.htm"));
+    book.tplhilfe = read_template_or_fail(files, QStringLiteral("hilfe.htm"));
+    const ChapterTemplate chapter = cut_chapter_template(read_template_or_fail(files, QStringLiteral("bibel.htm")));
+    book.tplbibel = chapter.tplbibel;
+    book.tplvers = chapter.tplvers;
 }
 
 // The date of the current row of "QOV"; a row without a date cannot bound the year.
@@ -96,16 +97,16 @@ QDate row_date(const Recordset& rsQov, const QString& path, const char* which)
     return date;
 }
 
-void read_year(FormState& state, const QString& path)
+void read_year(OpenBook& book, const QString& path)
 {
     try {
-        state.rsQov->setIndex(QStringLiteral("Datum"));
-        state.rsQov->MoveFirst();
-        if (state.rsQov->Eof())
+        book.rsQov->setIndex(QStringLiteral("Datum"));
+        book.rsQov->MoveFirst();
+        if (book.rsQov->Eof())
             throw StartupError(path, QStringLiteral("the table \"QOV\" is empty"), FileFailure::incomplete);
-        state.firstdate = row_date(*state.rsQov, path, "first");
-        state.rsQov->MoveLast();
-        state.lastdate = row_date(*state.rsQov, path, "last");
+        book.firstdate = row_date(*book.rsQov, path, "first");
+        book.rsQov->MoveLast();
+        book.lastdate = row_date(*book.rsQov, path, "last");
     } catch (const DatabaseError& e) {
         throw StartupError(path, QStringLiteral("the dates of table \"QOV\" cannot be read: ") + e.message(),
                            content_failure(e));
@@ -119,29 +120,41 @@ QString bible_connect()
     return QStringLiteral("MS Access;PWD=Murb64#7;");
 }
 
-FormState load_form_resources(const QString& apppath, const Database::QueryObserver& observer)
+BookFiles book_files_in(const QString& folder)
 {
-    FormState state;
-    state.apppath = apppath.endsWith(u'/') ? apppath : apppath + u'/';
+    const QString base = folder.endsWith(u'/') ? folder : folder + u'/';
+    return {base + QStringLiteral("qov.mdb"), base + QStringLiteral("elberfelderbibel.mdb"),
+            base + QStringLiteral("qovfiles/"), base + QStringLiteral("qov_pics/")};
+}
 
-    const QString qov_path = state.apppath + QStringLiteral("qov.mdb");
-    state.db = open_database(qov_path, {});
-    state.db->setQueryObserver(observer);
-    state.rsQov = open_table(*state.db, qov_path, QStringLiteral("QOV"));
+std::unique_ptr<OpenBook> open_book(const QString& apppath, const BookFiles& files,
+                                    const Database::QueryObserver& observer)
+{
+    auto book = std::make_unique<OpenBook>();
+    book->apppath = apppath.endsWith(u'/') ? apppath : apppath + u'/';
+    book->files = files;
 
-    const QString bible_path = state.apppath + QStringLiteral("elberfelderbibel.mdb");
-    state.bibeldb = open_database(bible_path, bible_connect());
-    state.bibeldb->setQueryObserver(observer);
-    state.rsTexte = open_table(*state.bibeldb, bible_path, QStringLiteral("texte"), QStringLiteral("book"));
+    book->db = open_database(files.book, {});
+    book->db->setQueryObserver(observer);
+    book->rsQov = open_table(*book->db, files.book, QStringLiteral("QOV"));
 
-    read_templates(state);
-    read_year(state, qov_path);
+    book->bibeldb = open_database(files.bible, bible_connect());
+    book->bibeldb->setQueryObserver(observer);
+    book->rsTexte = open_table(*book->bibeldb, files.bible, QStringLiteral("texte"), QStringLiteral("book"));
+
+    read_templates(*book);
+    read_year(*book, files.book);
 
     try {
-        state.lists = setcombo(*state.db);
+        book->lists = setcombo(*book->db);
     } catch (const DatabaseError& e) {
-        throw StartupError(qov_path, QStringLiteral("the lookup lists cannot be read: ") + e.message(),
+        throw StartupError(files.book, QStringLiteral("the lookup lists cannot be read: ") + e.message(),
                            content_failure(e));
     }
-    return state;
+    return book;
+}
+
+std::unique_ptr<OpenBook> open_book(const QString& apppath, const Database::QueryObserver& observer)
+{
+    return open_book(apppath, book_files_in(apppath), observer);
 }

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "file_failure.h"
-#include "form_state.h"
+#include "open_book.h"
 
 #include <QString>
 
@@ -30,10 +30,13 @@ QString german_message(const StartupError& error);
 // The connect text that opens the Bible's file.
 QString bible_connect();
 
-// The window's state at start-up from the data folder `apppath`: both
-// databases and their cursors open, the templates read and cut, the year's
-// first and last date, and the lookup lists. `observer`, when given, sees
-// every query on either database from the lookup lists on.
+// The edition of the folder `apppath` opened as start-up opens it, its parts
+// in `files`: both databases and their cursors open, the templates read and
+// cut, the year's first and last date, and the lookup lists. `observer`, when
+// given, sees every query on either database from the lookup lists on.
 // Throws StartupError for a missing or unreadable database or template, a
 // wrong Bible password, an empty "QOV" or a failing lookup query.
-FormState load_form_resources(const QString& apppath, const Database::QueryObserver& observer = {});
+std::unique_ptr<OpenBook> open_book(const QString& apppath, const BookFiles& files,
+                                    const Database::QueryObserver& observer = {});
+// The same with the four parts inside `apppath`.
+std::unique_ptr<OpenBook> open_book(const QString& apppath, const Database::QueryObserver& observer = {});

@@ -106,7 +106,7 @@ QString PersonalLayer::title_of(const Target& target) const
     if (target.kind == Target::Kind::day)
         return format_long_date(target.date());
     const auto [book, chap, verse] = verse_numbers(target.key);
-    const BuchRow* row = find_buch(host_.state->lists.buecher, book);
+    const BuchRow* row = find_buch(host_.state->book->lists.buecher, book);
     return bible_reference(row ? row->buch.toString() : QString(), chap, verse, verse);
 }
 
@@ -247,8 +247,8 @@ void PersonalLayer::show_progress()
         return;
     const FormState& state = *host_.state;
     change([&] {
-        const std::vector<DayReading> readings = book_readings(*state.rsQov, state.firstdate, state.lastdate);
-        host_.show_page(progress_page(state.firstdate, state.lastdate, host_.today(), store_->data().read, readings),
+        const std::vector<DayReading> readings = book_readings(*state.book->rsQov, state.book->firstdate, state.book->lastdate);
+        host_.show_page(progress_page(state.book->firstdate, state.book->lastdate, host_.today(), store_->data().read, readings),
                         QStringLiteral("Lesefortschritt"));
     });
 }
@@ -270,7 +270,7 @@ bool PersonalLayer::export_to(const QString& path)
     QString failure;
     const VerseLookup verse = [this](const QString& key) {
         const auto [book, chap, number] = verse_numbers(key);
-        Recordset& texts = *host_.state->rsTexte;
+        Recordset& texts = *host_.state->book->rsTexte;
         texts.Seek(QStringLiteral("="), {qint64(book), qint64(chap), qint64(number)});
         const bool found = !texts.NoMatch() && texts.HasField(QStringLiteral("Bible_Text"));
         return VerseText{title_of({Target::Kind::verse, key}),

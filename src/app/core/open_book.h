@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// One open edition of the book: its two databases with their cursors, the
+// prepared templates, the lookup tables and the first and last day. Start-up
+// makes it whole; the window replaces it whole when it changes edition, so
+// no page is ever built from parts of two editions.
+
+#include "database.h"
+#include "lookup_lists.h"
+
+#include <QDate>
+#include <QString>
+
+#include <memory>
+
+// Where an edition's four parts lie. An edition in a subfolder may take the
+// Bible, the templates or the pictures of the folder above it.
+struct BookFiles {
+    QString book;       // qov.mdb
+    QString bible;      // elberfelderbibel.mdb
+    QString templates;  // the folder qovfiles, ending in "/"
+    QString pictures;   // the folder qov_pics, ending in "/"
+};
+
+// The four parts as one folder holds them.
+BookFiles book_files_in(const QString& folder);
+
+struct OpenBook {
+    QString apppath;  // the edition's folder, ending in "/"
+    BookFiles files;
+
+    // Declared before the cursors, so the cursors are destroyed first.
+    std::unique_ptr<Database> db;       // qov.mdb
+    std::unique_ptr<Database> bibeldb;  // elberfelderbibel.mdb
+    std::unique_ptr<Recordset> rsQov;   // table "QOV", index "Datum"
+    std::unique_ptr<Recordset> rsTexte; // table "texte", index "book"
+
+    LookupLists lists;  // bereiche, buecher and the entries of the four lists
+
+    QString tplday;         // day page, Bible-link block cut out
+    QString tplbibelst;     // the Bible-link block
+    QString tplliste;       // devotional result list
+    QString tplbibelliste;  // Bible result list
+    QString tpl_impressum;
+    QString tplhilfe;
+    QString tplbibel;  // chapter page, verse block replaced by "#VERS#"
+    QString tplvers;   // the verse block
+
+    QDate firstdate;
+    QDate lastdate;
+};
