@@ -19,6 +19,7 @@ void Form1::create_companion()
             return DayVerse{};
         }
     };
+    hooks.title = [this] { return state_.book->title(); };
     hooks.show_day = [this](QDate day) {
         report_failures([this, day] {
             if (bible_mode())

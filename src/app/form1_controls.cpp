@@ -59,7 +59,7 @@ void Form1::create_controls()
 {
     install_accessibility();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Selunar 2024"));
+    setWindowTitle(QStringLiteral("Selunar"));
     setWindowIcon(window_icon());
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);

@@ -26,8 +26,6 @@
 
 namespace {
 
-const QString program_title = QStringLiteral("Selunar 2024");
-
 // Prints `page` as written by its builder: at 100 % and in its own colours,
 // whatever the window's zoom and colour set are.
 void print_page_text(const QString& page, QPrinter& printer)
@@ -61,7 +59,8 @@ void Form1::refresh_title()
 {
     const HtmlView* view = visible_view();
     const QString page = view ? shown_[view == WB[1] ? 1 : 0].title : SL->text();
-    setWindowTitle(page.isEmpty() ? program_title : program_title + QStringLiteral(" – ") + page);
+    const QString title = state_.book->title();
+    setWindowTitle(page.isEmpty() ? title : title + QStringLiteral(" – ") + page);
 }
 
 std::optional<VerseRange> Form1::verse_range(int view, int verse, int position) const
@@ -88,7 +87,7 @@ QString Form1::reference_of(int view, int start, int end) const
 {
     const ShownPage& shown = shown_[view];
     if (shown.kind == ShownPage::Kind::day)
-        return day_reference(shown.day);
+        return day_reference(state_.book->title(), shown.day);
     if (shown.kind != ShownPage::Kind::chapter)
         return {};
     const std::vector<VerseMark> marks = verse_marks(WB[view]->anchors());
@@ -171,7 +170,7 @@ void Form1::ask_pdf()
     if (!view)
         return;
     const int index = view == WB[1] ? 1 : 0;
-    const QString name = shown_[index].title.isEmpty() ? program_title : shown_[index].title;
+    const QString name = shown_[index].title.isEmpty() ? state_.book->title() : shown_[index].title;
     QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Als PDF speichern"),
                                                 QDir::home().filePath(name + QStringLiteral(".pdf")),
                                                 QStringLiteral("PDF-Dateien (*.pdf)"));

@@ -27,7 +27,7 @@ QByteArray autostart_entry(const QString& program)
 {
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
-                          "Name=Selunar 2024\n"
+                          "Name=Selunar\n"
                           "Comment=Zeigt beim Anmelden die Andacht des Tages, einmal am Tag\n"
                           "Exec=%1 --once\n"
                           "Icon=de.selunar.Reader\n"

@@ -25,7 +25,7 @@ QString verse_line(const DayVerse& verse)
     return verse.verse + QStringLiteral(" – ") + verse.reference;
 }
 
-QString reminder_summary(QDate day)
+QString reminder_summary(const QString& title, QDate day)
 {
-    return QStringLiteral("Selunar 2024 – ") + format_long_date(day);
+    return title + QStringLiteral(" – ") + format_long_date(day);
 }

@@ -20,5 +20,5 @@ DayVerse day_verse(QDate day, Recordset& rsQov);
 // "Verse – Reference", or the part there is.
 QString verse_line(const DayVerse& verse);
 
-// "Selunar 2024 – Donnerstag, 5. Dezember 2024".
-QString reminder_summary(QDate day);
+// "Selunar 2024 – Donnerstag, 5. Dezember 2024", for the book named `title`.
+QString reminder_summary(const QString& title, QDate day);

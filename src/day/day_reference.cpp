@@ -3,7 +3,12 @@
 
 #include "dates.h"
 
-QString day_reference(QDate date)
+QString book_title(int year)
 {
-    return QStringLiteral("Selunar 2024, ") + format_long_date(date);
+    return QStringLiteral("Selunar %1").arg(year);
+}
+
+QString day_reference(const QString& title, QDate date)
+{
+    return title + QStringLiteral(", ") + format_long_date(date);
 }

@@ -113,7 +113,7 @@ def main():
         check(summary == "Selunar 2024 – Donnerstag, 5. Dezember 2024", "summary: %s" % summary)
         check(body == "Der aber auf das Steinichte gesät ist, dieser ist es, der das Wort hört und es"
                       " alsbald mit Freuden aufnimmt; – Matthäus 13,20", "body: %s" % body)
-        check(actions == ["lesen", "Lesen"] and app == "Selunar 2024", "the action Lesen")
+        check(actions == ["lesen", "Lesen"] and app == "Selunar", "the action Lesen")
         check('"actdate": "2024-12-05"' in read(os.path.join(top, "a.json")), "Lesen shows that day's page")
 
         # A bus without a notification server: one line on stderr, nothing else.

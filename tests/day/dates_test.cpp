@@ -13,7 +13,7 @@ TEST(GermanDates, LongMessageListAndShortForms)
     EXPECT_EQ(format_message_date(QDate(2023, 3, 31)), u"31. März 2023"_qs);
     EXPECT_EQ(format_list_date(QDate(2024, 3, 5)), u"05.03.24"_qs);
     EXPECT_EQ(format_short_date(QDate(2024, 3, 5)), u"05.03.2024"_qs);
-    EXPECT_EQ(day_reference(QDate(2024, 3, 5)), u"Selunar 2024, Dienstag, 5. März 2024"_qs);
+    EXPECT_EQ(day_reference(book_title(2025), QDate(2025, 3, 5)), u"Selunar 2025, Mittwoch, 5. März 2025"_qs);
 }
 
 TEST(ReadUserDate, UsualGermanFormsTwoDigitYearsSplitAtThirty)

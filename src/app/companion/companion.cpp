@@ -115,9 +115,9 @@ bool Companion::hides_on_close()
         return false;
     window_.hide();
     if (kept_ && !kept_->value(tray_told_key).toBool()) {
-        tray_->showMessage(QStringLiteral("Selunar 2024"),
-                           QStringLiteral("Selunar 2024 läuft im Systembereich weiter. "
-                                          "Über das Symbol öffnen Sie es wieder oder beenden es."));
+        tray_->showMessage(hooks_.title(), hooks_.title()
+                                               + QStringLiteral(" läuft im Systembereich weiter. "
+                                                                "Über das Symbol öffnen Sie es wieder oder beenden es."));
         kept_->setValue(tray_told_key, true);
         kept_->sync();
     }
@@ -215,7 +215,7 @@ void Companion::check_reminder()
     // Recorded before it goes out: a bus that fails is told once, not each tick.
     set_record(DayRecord::reminded, today);
     const QDate day = todays_page();
-    notifications_.push_back({reminder_summary(day), verse_line(hooks_.verse(day))});
+    notifications_.push_back({reminder_summary(hooks_.title(), day), verse_line(hooks_.verse(day))});
     notifier_->send(day, notifications_.back().summary, notifications_.back().body);
 }
 

@@ -31,6 +31,7 @@ public:
     struct Hooks {
         std::function<QDate()> today;                // the calendar's today
         std::function<DayVerse(QDate)> verse;        // a book day's guiding verse
+        std::function<QString()> title;              // the shown book's name, "Selunar 2025"
         std::function<void(QDate)> show_day;         // shows that day's page
         std::function<void()> show_today;            // as the key "Heute"
         std::function<void()> show_bible;

@@ -39,7 +39,7 @@ void DesktopNotifier::send(QDate day, const QString& summary, const QString& bod
                                  SLOT(action_invoked(uint, QString)));
     QDBusMessage call = QDBusMessage::createMethodCall(service, path, service, QStringLiteral("Notify"));
     const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("de.selunar.Reader")}};
-    call << QStringLiteral("Selunar 2024") << quint32(0) << QStringLiteral("de.selunar.Reader") << summary << body
+    call << QStringLiteral("Selunar") << quint32(0) << QStringLiteral("de.selunar.Reader") << summary << body
          << QStringList{action_key, QStringLiteral("Lesen")} << hints << qint32(-1);
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, day] {

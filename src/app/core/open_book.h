@@ -48,4 +48,7 @@ struct OpenBook {
 
     QDate firstdate;
     QDate lastdate;
+
+    // The book's name as its pages, copies and reminders give it: "Selunar 2025".
+    QString title() const;
 };

@@ -3,6 +3,7 @@
 
 #include "StdUtil.h"
 #include "dates.h"
+#include "day_reference.h"
 #include "page_templates.h"
 
 #include <QDir>
@@ -118,6 +119,11 @@ void read_year(OpenBook& book, const QString& path)
 QString bible_connect()
 {
     return QStringLiteral("MS Access;PWD=Murb64#7;");
+}
+
+QString OpenBook::title() const
+{
+    return book_title(firstdate.year());
 }
 
 BookFiles book_files_in(const QString& folder)
