@@ -61,7 +61,7 @@ public:
     // The click on a picture button: runs the command numbered `Index`
     // (a hover twin's number less 100); other numbers do nothing.
     void but_Click(int Index);
-    // The reference self-test: every stored key of every day of 2024 goes
+    // The reference self-test: every stored key of every day of the shown edition goes
     // through the Bible navigation; keys that cannot be shown are reported.
     void Command3_Click();
     // One tick of the hover timer.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The reference self-test: every Bible key stored for a day of 2024 goes
-// through the Bible navigation once. Keys that cannot be shown are reported
+// The reference self-test: every Bible key stored for a day of the shown
+// edition goes through the Bible navigation once. Keys that cannot be shown are reported
 // with their day, and the test goes on.
 
 #include "form1.h"
@@ -14,8 +14,6 @@
 
 namespace {
 
-const QDate first_test_day(2024, 1, 1);
-const QDate last_test_day(2024, 12, 31);
 constexpr int listed_problems = 30;
 
 QString problem_report(const QStringList& problems)
@@ -33,8 +31,11 @@ QString problem_report(const QStringList& problems)
 
 void Form1::Command3_Click()
 {
-    // A finished run has nothing left to test; the next run starts afresh.
-    if (state_.testdatum && *state_.testdatum >= last_test_day)
+    // A finished run has nothing left to test, and a run begun in another
+    // edition does not go on in this one: the next run starts afresh.
+    const QDate first_test_day = state_.book->firstdate;
+    const QDate last_test_day = state_.book->lastdate;
+    if (state_.testdatum && (*state_.testdatum >= last_test_day || *state_.testdatum < first_test_day))
         state_.testdatum.reset();
 
     QStringList problems;
@@ -43,6 +44,8 @@ void Form1::Command3_Click()
         std::fprintf(stderr, "Test Bibelstellen: %s\n", qPrintable(problem));
     };
 
+    // The events the test lets run may change the edition; the test ends there.
+    const OpenBook* tested = state_.book.get();
     do {
         state_.testdatum = state_.testdatum ? state_.testdatum->addDays(1) : first_test_day;
         const QDate day = *state_.testdatum;
@@ -74,7 +77,7 @@ void Form1::Command3_Click()
         } catch (const std::exception& e) {
             report(day_text + QStringLiteral(": ") + QString::fromStdString(e.what()));
         }
-    } while (*state_.testdatum < last_test_day);
+    } while (*state_.testdatum < last_test_day && state_.book.get() == tested);
 
     if (!problems.isEmpty())
         show_message(problem_report(problems));
