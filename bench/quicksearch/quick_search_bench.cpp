@@ -29,7 +29,7 @@ Demo& demo()
 std::shared_ptr<const SearchIndex> built_index()
 {
     static const std::atomic<bool> go{false};
-    return std::make_shared<const SearchIndex>(read_corpus(*demo().book, *demo().bible, go), go);
+    return std::make_shared<const SearchIndex>(read_corpus(std::vector<Database*>{demo().book.get()}, *demo().bible, go), go);
 }
 
 // The heap in use, large blocks the allocator maps on their own included.
@@ -50,7 +50,7 @@ void BM_QuickSearchIndexBuild(benchmark::State& bench)
     for (auto _ : bench) {
         const size_t before = allocated_bytes();
         const auto start = std::chrono::steady_clock::now();
-        Corpus corpus = read_corpus(*demo().book, *demo().bible, go);
+        Corpus corpus = read_corpus(std::vector<Database*>{demo().book.get()}, *demo().bible, go);
         reading += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         const auto index = std::make_shared<const SearchIndex>(corpus, go);
         peak = megabytes(allocated_bytes() - before);

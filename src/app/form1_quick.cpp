@@ -15,9 +15,10 @@
 
 void Form1::wire_quick_search()
 {
-    quick_ = new QuickSearch(this, {state_.book->db->path(), state_.book->bibeldb->path(), bible_connect(), state_.book->lists.buecher,
-                                    {state_.book->firstdate, state_.book->lastdate}, [this] { return personal_->notes(); }});
-    connect(quick_, &QuickSearch::day_chosen, this, [this](QDate day, const QString& words) {
+    quick_ = new QuickSearch(this, {{state_.book->db->path()}, state_.book->bibeldb->path(), bible_connect(),
+                                    state_.book->lists.buecher, BookDays{state_.book->firstdate, state_.book->lastdate},
+                                    [this] { return personal_->notes(); }});
+    connect(quick_, &QuickSearch::day_chosen, this, [this](QDate day, int, const QString& words) {
         if (bible_mode())
             bible_activate(false);
         state_.suchworte = words;

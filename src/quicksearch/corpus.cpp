@@ -8,6 +8,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace {
 
 QVariant field_or_null(const Recordset& rs, const QString& name)
@@ -28,25 +30,34 @@ QHash<qint64, QString> author_names(Database& book)
     return names;
 }
 
-} // namespace
-
-Corpus read_corpus(Database& book, Database& bible, const std::atomic<bool>& cancel)
+void read_days(Database& book, int edition, std::vector<CorpusDay>& out, const std::atomic<bool>& cancel)
 {
-    Corpus corpus;
     const QHash<qint64, QString> authors = author_names(book);
     const std::unique_ptr<Recordset> days = book.OpenRecordset(QStringLiteral("QOV"));
     days->setIndex(QStringLiteral("Datum"));
     static const char* const columns[] = {"Thema", "Text", "Frage", "Tipp", "Leitvers"};
     for (; !days->Eof() && !cancel; days->MoveNext()) {
-        CorpusDay day{date_of(days->Fields(QStringLiteral("Datum"))), {}};
+        CorpusDay day{date_of(days->Fields(QStringLiteral("Datum"))), {}, edition};
         if (!day.date.isValid())
             continue;
         for (const char* column : columns)
             day.fields.append(ValueText(field_or_null(*days, QString::fromLatin1(column))));
         const QVariant aid = field_or_null(*days, QStringLiteral("AID"));
         day.fields.append(aid.isValid() ? authors.value(aid.toLongLong()) : QString());
-        corpus.days.push_back(std::move(day));
+        out.push_back(std::move(day));
     }
+}
+
+} // namespace
+
+Corpus read_corpus(std::span<Database* const> books, Database& bible, const std::atomic<bool>& cancel)
+{
+    Corpus corpus;
+    for (std::size_t edition = 0; edition < books.size(); ++edition)
+        read_days(*books[edition], static_cast<int>(edition), corpus.days, cancel);
+    // Editions of the same year keep the order they were given in.
+    std::stable_sort(corpus.days.begin(), corpus.days.end(),
+                     [](const CorpusDay& a, const CorpusDay& b) { return a.date < b.date; });
 
     const std::unique_ptr<Recordset> verses = bible.OpenRecordset(QStringLiteral("texte"));
     verses->setIndex(QStringLiteral("book"));

@@ -57,6 +57,27 @@ QString verse_key(int book, int chapter, int first, int last)
     return key;
 }
 
+int shown_year(const BookYears& book)
+{
+    const int shown = book.shown;
+    return shown >= 0 && shown < int(book.editions.size()) ? book.editions[shown].first.year() : 0;
+}
+
+// The edition that holds `date`: the shown one when it does, else the first.
+int edition_of(const BookYears& book, QDate date)
+{
+    const auto holds = [&](int edition) {
+        const BookDays& days = book.editions[edition];
+        return days.first <= date && date <= days.last;
+    };
+    if (book.shown >= 0 && book.shown < int(book.editions.size()) && holds(book.shown))
+        return book.shown;
+    for (int edition = 0; edition < int(book.editions.size()); ++edition)
+        if (holds(edition))
+            return edition;
+    return -1;
+}
+
 } // namespace
 
 QString index_pending_notice()
@@ -64,7 +85,7 @@ QString index_pending_notice()
     return QStringLiteral("Index wird aufgebaut …");
 }
 
-QuickResults::QuickResults(std::shared_ptr<const SearchIndex> index, const Buecher& buecher, const BookDays& book,
+QuickResults::QuickResults(std::shared_ptr<const SearchIndex> index, const Buecher& buecher, const BookYears& book,
                            QStringView text, const QString& failure, const std::vector<Note>& notes)
     : index_(std::move(index))
     , buecher_(buecher)
@@ -90,15 +111,17 @@ QuickResults::QuickResults(std::shared_ptr<const SearchIndex> index, const Buech
                               bible_reference(name, chapter, first, last),
                               verse ? snippet(index_->verse_text(*verse), {}) : QString()});
         }
-    } else if (const std::optional<QDate> date = read_typed_date(text, book.first.year())) {
-        if (*date < book.first || *date > book.last) {
+    } else if (const std::optional<QDate> date = read_typed_date(text, shown_year(book))) {
+        const int edition = edition_of(book, *date);
+        if (edition < 0) {
             heads_.push_back(notice(QStringLiteral("Keine Andacht am %1").arg(format_long_date(*date))));
         } else {
             QString thema;
             for (int day = 0; index_ && day < index_->day_count(); ++day)
-                if (index_->day_date(day) == *date)
+                if (index_->day_date(day) == *date && index_->day_edition(day) == edition)
                     thema = snippet(index_->day_field(day, 0), {});
-            heads_.push_back({QuickEntry::Kind::date, date->toString(Qt::ISODate), format_long_date(*date), thema});
+            heads_.push_back(
+                {QuickEntry::Kind::date, date->toString(Qt::ISODate), format_long_date(*date), thema, edition});
         }
     }
 
@@ -175,7 +198,8 @@ QuickEntry QuickResults::document_entry(uint32_t document) const
                 break;
             }
         }
-        return {QuickEntry::Kind::day, date.toString(Qt::ISODate), format_long_date(date), text};
+        return {QuickEntry::Kind::day, date.toString(Qt::ISODate), format_long_date(date), text,
+                index_->day_edition(day)};
     }
     const int verse = static_cast<int>(document) - index_->day_count();
     const SearchIndex::Place place = index_->verse_place(verse);

@@ -23,13 +23,24 @@ struct QuickEntry {
                      // (a note's is its day's or its verse's)
     QString label;   // where: the long date, "Psalm 23,1", or the notice itself
     QString text;    // the snippet as HTML, matched words in <b>
+    int edition = -1;  // the edition of a day or date; -1: the one its date is in
     bool operator==(const QuickEntry&) const = default;
 };
 
-// The first year and last day of the book, for typed dates.
+// The first and last day of an edition of the book, for typed dates.
 struct BookDays {
     QDate first;
     QDate last;
+};
+
+// The days of every edition, in the order the index numbers them, and the
+// one shown: a typed date without a year is in the shown edition's year.
+struct BookYears {
+    BookYears(BookDays one = {}) : editions{one} {}
+    BookYears(std::vector<BookDays> all, int shown) : editions(std::move(all)), shown(shown) {}
+
+    std::vector<BookDays> editions;
+    int shown = 0;
 };
 
 class QuickResults {
@@ -39,7 +50,7 @@ public:
     // reference or date is offered, after a notice saying so. A `notice`
     // given (why the index is empty) comes first. `notes`, the reader's,
     // are searched with the same rules, index or not.
-    QuickResults(std::shared_ptr<const SearchIndex> index, const Buecher& buecher, const BookDays& book,
+    QuickResults(std::shared_ptr<const SearchIndex> index, const Buecher& buecher, const BookYears& book,
                  QStringView text, const QString& notice = {}, const std::vector<Note>& notes = {});
 
     int size() const { return static_cast<int>(heads_.size() + documents_.size()); }

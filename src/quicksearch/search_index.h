@@ -5,7 +5,8 @@
 // text in order, and a sorted word list with the documents each word occurs
 // in, so that the words beginning with a query word are one run of the list.
 //
-// Documents are numbered days first (date order), then verses (Bible order).
+// Documents are numbered days first (date order, the editions' years one
+// after the other), then verses (Bible order).
 
 #include "corpus.h"
 #include "quick_query.h"
@@ -33,6 +34,7 @@ public:
     bool is_day(uint32_t document) const { return document < corpus_.days.size(); }
 
     QDate day_date(int day) const { return corpus_.days[day].date; }
+    int day_edition(int day) const { return corpus_.days[day].edition; }
     // Field `field` (0..5, the order of CorpusDay::fields) of day `day`.
     QStringView day_field(int day, int field) const;
 

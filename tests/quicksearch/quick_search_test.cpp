@@ -80,7 +80,7 @@ const Demo& demo()
         const std::atomic<bool> go{false};
         Demo d;
         d.buecher = setcombo(*book).buecher;
-        d.index = std::make_shared<const SearchIndex>(read_corpus(*book, *bible, go), go);
+        d.index = std::make_shared<const SearchIndex>(read_corpus(std::vector<Database*>{book.get()}, *bible, go), go);
         return d;
     }();
     return made;
@@ -192,6 +192,41 @@ TEST(QuickSearchIndex, SearchesEveryFieldButNoPhraseAcrossTwo)
     EXPECT_EQ(found(u"\"gute Hirte\""), QStringList{u"1 1,1"_qs});
     EXPECT_EQ(found(u"abihajil"), QStringList{u"Montag, 1. Januar 2024"_qs});
     EXPECT_EQ(found(u"Titel"), QStringList{u"Dienstag, 2. Januar 2024"_qs});
+}
+
+TEST(QuickSearchIndex, SearchesEveryEditionInDateOrderAndTypedDatesInTheShownYear)
+{
+    // Two editions read in the order 2025, 2024, the index lists 2024 first;
+    // a third of 2025 in another folder keeps its place after the first.
+    const auto corpus_of = [](std::initializer_list<std::pair<QDate, int>> days) {
+        Corpus corpus;
+        for (const auto& [date, edition] : days)
+            corpus.days.push_back({date, {u"Hirte"_qs}, edition});
+        return corpus;
+    };
+    Corpus corpus = corpus_of({{QDate(2025, 3, 5), 0}, {QDate(2024, 3, 5), 1}, {QDate(2025, 3, 5), 2}});
+    std::stable_sort(corpus.days.begin(), corpus.days.end(),
+                     [](const CorpusDay& a, const CorpusDay& b) { return a.date < b.date; });
+    const std::atomic<bool> go{false};
+    const auto index = std::make_shared<const SearchIndex>(corpus, go);
+    const std::vector<BookDays> editions{{QDate(2025, 1, 1), QDate(2025, 12, 31)},
+                                         {QDate(2024, 1, 1), QDate(2024, 12, 31)},
+                                         {QDate(2025, 1, 1), QDate(2025, 12, 31)}};
+    const auto entries = [&](const char16_t* text, int shown) {
+        const QuickResults results(index, {}, BookYears(editions, shown), QStringView(text));
+        QStringList out;
+        for (int i = 0; i < results.size(); ++i)
+            out.append(results.entry(i).target + u' ' + QString::number(results.entry(i).edition));
+        return out;
+    };
+    EXPECT_EQ(entries(u"Hirte", 0), (QStringList{u"2024-03-05 1"_qs, u"2025-03-05 0"_qs, u"2025-03-05 2"_qs}));
+    // A date without its year is in the shown edition's year, one with its
+    // year in the shown edition when it holds it, else in the first that does.
+    EXPECT_EQ(entries(u"5.3.", 1), QStringList{u"2024-03-05 1"_qs});
+    EXPECT_EQ(entries(u"5.3.", 2), QStringList{u"2025-03-05 2"_qs});
+    EXPECT_EQ(entries(u"5.3.2025", 1), QStringList{u"2025-03-05 0"_qs});
+    EXPECT_EQ(entries(u"5.3.2025", 2), QStringList{u"2025-03-05 2"_qs});
+    EXPECT_EQ(entries(u"5.3.2026", 0), QStringList{u" -1"_qs});
 }
 
 TEST(QuickSearchIndex, PutsTypedPlacesFirstAndShowsPassages)

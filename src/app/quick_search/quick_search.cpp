@@ -19,9 +19,14 @@ QuickSearch::Built build_index(const QuickSearch::Sources& sources, const std::a
     // Connections of its own, without the window's query record: the index
     // is no query of the book's pages.
     try {
-        const std::unique_ptr<Database> book = OpenDatabase(sources.book_path);
+        std::vector<std::unique_ptr<Database>> opened;
+        std::vector<Database*> books;
+        for (const QString& path : sources.book_paths) {
+            opened.push_back(OpenDatabase(path));
+            books.push_back(opened.back().get());
+        }
         const std::unique_ptr<Database> bible = OpenDatabase(sources.bible_path, false, false, sources.bible_connect);
-        return {std::make_shared<const SearchIndex>(read_corpus(*book, *bible, cancel), cancel), {}};
+        return {std::make_shared<const SearchIndex>(read_corpus(books, *bible, cancel), cancel), {}};
     } catch (const std::exception& e) {
         // A file the window could open but cannot read through: the list
         // stays empty and says why.
@@ -83,6 +88,24 @@ void QuickSearch::start_index()
     if (index_ || index_watcher_.isRunning())
         return;
     index_watcher_.setFuture(QtConcurrent::run([this] { return build_index(sources_, cancel_); }));
+}
+
+void QuickSearch::set_sources(Sources sources)
+{
+    const bool same_files = sources.book_paths == sources_.book_paths && sources.bible_path == sources_.bible_path;
+    const bool begun = index_ || index_watcher_.isRunning();
+    if (!same_files && begun) {
+        cancel_ = true;
+        index_watcher_.waitForFinished();
+        search_watcher_.waitForFinished();
+        cancel_ = false;
+        index_.reset();
+        index_failure_.clear();
+    }
+    sources_ = std::move(sources);
+    if (!same_files && begun)
+        start_index();
+    search(field_->text());
 }
 
 void QuickSearch::index_ready()
@@ -185,7 +208,7 @@ bool QuickSearch::open_entry(int row)
     case QuickEntry::Kind::date:
     case QuickEntry::Kind::day:
         close_search();
-        Q_EMIT day_chosen(QDate::fromString(entry.target, Qt::ISODate), words);
+        Q_EMIT day_chosen(QDate::fromString(entry.target, Qt::ISODate), entry.edition, words);
         return true;
     case QuickEntry::Kind::reference:
     case QuickEntry::Kind::verse:
@@ -197,7 +220,7 @@ bool QuickSearch::open_entry(int row)
         // matched are the note's, not the page's.
         close_search();
         if (const QDate day = QDate::fromString(entry.target, Qt::ISODate); day.isValid())
-            Q_EMIT day_chosen(day, {});
+            Q_EMIT day_chosen(day, -1, {});
         else
             Q_EMIT passage_chosen(entry.target);
         return true;

@@ -24,16 +24,17 @@ class QuickSearch : public QFrame {
     Q_OBJECT
 
 public:
-    // What the index is read from: the two database files (opened once more,
-    // on the worker, so the window's own connections and their record stay
-    // untouched), the Bible's book list, the book's days and the reader's
-    // notes as they are now (asked at each search, on this thread).
+    // What the index is read from: the book file of every edition and the
+    // shown edition's Bible file (opened once more, on the worker, so the
+    // window's own connections and their record stay untouched), the Bible's
+    // book list, the editions' days and the reader's notes as they are now
+    // (asked at each search, on this thread).
     struct Sources {
-        QString book_path;
+        QStringList book_paths;
         QString bible_path;
         QString bible_connect;
         Buecher buecher;
-        BookDays days;
+        BookYears days;
         std::function<std::vector<Note>()> notes;
     };
 
@@ -48,6 +49,9 @@ public:
 
     // Starts building the index on a worker, unless it is built or being built.
     void start_index();
+    // Another edition is shown, or other files are to be searched: an index
+    // of other files is built anew (at once when one was built or begun).
+    void set_sources(Sources sources);
     // Shows the field and list over the parent, the field focused with its
     // text selected.
     void open();
@@ -69,8 +73,9 @@ public:
     QString passage(const QString& key);
 
 Q_SIGNALS:
-    // A day to show, with the words to mark on its page ("Hirte;Hirten;").
-    void day_chosen(QDate day, const QString& marked_words);
+    // A day of edition `edition` (-1: the one holding it) to show, with the
+    // words to mark on its page ("Hirte;Hirten;").
+    void day_chosen(QDate day, int edition, const QString& marked_words);
     // A Bible key to show as its link would.
     void passage_chosen(const QString& key);
 
