@@ -194,6 +194,9 @@ private:
     void wire_quick_search();
     // The daily companion (form1_companion.cpp)
     void create_companion();
+    // Editions (form1_editions.cpp): the open book replaced whole by `book`
+    // (its queries so far in `record`), showing its `day` in the mode shown.
+    void replace_book(std::unique_ptr<OpenBook> book, QStringList record, QDate day);
 
     Settings settings_;
     MessageBoxes messages_;

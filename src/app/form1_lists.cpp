@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Filling the four lists read at start-up.
+// Filling the four lists of the open book.
 
 #include "form1.h"
 
@@ -27,9 +27,11 @@ void Form1::fill_lists()
     const QSignalBlocker block_bereich(inpbereich);
     const QSignalBlocker block_autor(inpautor);
 
+    // Another edition brings lists of its own.
+    for (QComboBox* list : {inpbereich, inpbibel, books, inpautor})
+        list->clear();
     add_entries(inpbereich, state_.book->lists.inpbereich, false);
     add_entries(inpbibel, state_.book->lists.inpbibel, false);
-    books->clear();
     add_entries(books, state_.book->lists.books, false);
     add_entries(inpautor, state_.book->lists.inpautor, true);
 
