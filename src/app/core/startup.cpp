@@ -114,11 +114,6 @@ void read_year(FormState& state, const QString& path)
 
 } // namespace
 
-QString bible_connect()
-{
-    return QStringLiteral("MS Access;PWD=Murb64#7;");
-}
-
 FormState load_form_resources(const QString& apppath, const Database::QueryObserver& observer)
 {
     FormState state;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "edition.h"  // bible_connect
 #include "file_failure.h"
 #include "form_state.h"
 
@@ -26,9 +27,6 @@ private:
 // The failure in the user's words: the file and its German cause
 // (".../qov.mdb: die Datei fehlt").
 QString german_message(const StartupError& error);
-
-// The connect text that opens the Bible's file.
-QString bible_connect();
 
 // The window's state at start-up from the data folder `apppath`: both
 // databases and their cursors open, the templates read and cut, the year's
