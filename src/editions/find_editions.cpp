@@ -15,11 +15,13 @@
 
 namespace {
 
+// The folders in `folder` and, with QDir::System, the links that lead
+// nowhere; never hidden ones (QDir leaves them out without QDir::Hidden).
 QFileInfoList subfolders(const QString& folder, QDir::Filters filters)
 {
     QFileInfoList found;
     for (const QFileInfo& entry : QDir(folder).entryInfoList(filters | QDir::NoDotAndDotDot, QDir::Name))
-        if (!entry.fileName().startsWith(u'.') && (entry.isDir() || (entry.isSymLink() && !entry.exists())))
+        if (entry.isDir() || (entry.isSymLink() && !entry.exists()))
             found.append(entry);
     // Real folders first, so that a link to one of them is the one told apart.
     std::stable_partition(found.begin(), found.end(), [](const QFileInfo& entry) { return !entry.isSymLink(); });
