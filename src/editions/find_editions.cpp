@@ -65,8 +65,7 @@ Editions find_editions(const QString& folder)
 
     for (const QFileInfo& entry : subfolders(root, QDir::Dirs | QDir::System)) {
         const QString path = entry.absoluteFilePath();
-        const QString canonical = entry.canonicalFilePath();
-        if (canonical.isEmpty()) {
+        if (!entry.exists()) {
             editions.append(unusable(path, broken_link_reason(path)));
             continue;
         }
@@ -77,6 +76,7 @@ Editions find_editions(const QString& folder)
         const QFileInfo book(QDir(path).filePath(book_name()));
         if (!book.exists() && !book.isSymLink())
             continue;
+        const QString canonical = entry.canonicalFilePath();
         if (const auto seen = listed.constFind(canonical); seen != listed.constEnd()) {
             editions.append(unusable(path, QStringLiteral("%1: derselbe Jahrgang wie %2")
                                                .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(*seen))));
