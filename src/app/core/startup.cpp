@@ -3,9 +3,9 @@
 
 #include "StdUtil.h"
 #include "dates.h"
+#include "edition_probe.h"
 #include "page_templates.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 StartupError::StartupError(const QString& file, const QString& cause, FileFailure failure)
@@ -18,7 +18,7 @@ StartupError::StartupError(const QString& file, const QString& cause, FileFailur
 
 QString german_message(const StartupError& error)
 {
-    return QDir::toNativeSeparators(error.file()) + QStringLiteral(": ") + german_cause(error.failure());
+    return file_reason(error.file(), error.failure());
 }
 
 namespace {
