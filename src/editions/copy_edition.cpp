@@ -106,19 +106,24 @@ CopiedEdition copy_into(const EditionParts& source, const QString& folder, int y
     remove_leftovers(folder);
     TemporaryFolder temporary(folder, year);
     copy_parts(source, temporary.path());
+    // The replaced edition goes aside first: whatever happens next, it is
+    // kept, in its place or aside.
     if (present(copied.folder)) {
         copied.replaced_folder = aside_folder(folder, year);
         make_folders(QFileInfo(copied.replaced_folder).absolutePath());
-        rename_durably(copied.folder, copied.replaced_folder);
+        rename_without_replacing(copied.folder, copied.replaced_folder);
     }
     try {
-        rename_durably(temporary.path(), copied.folder);
+        rename_without_replacing(temporary.path(), copied.folder);
     } catch (const CopyFailure&) {
         if (!copied.replaced_folder.isEmpty())
-            rename_durably(copied.replaced_folder, copied.folder);
+            rename_without_replacing(copied.replaced_folder, copied.folder);
         throw;
     }
     temporary.renamed();
+    if (!copied.replaced_folder.isEmpty())
+        sync_folder(QFileInfo(copied.replaced_folder).absolutePath());
+    sync_folder(folder);
     return copied;
 }
 

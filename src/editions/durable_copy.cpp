@@ -36,7 +36,7 @@ QString CopyFailure::german_cause() const
     case EPERM: return QStringLiteral("keine Berechtigung");
     case ENOENT: return QStringLiteral("die Datei fehlt");
     case EIO: return QStringLiteral("die Datei kann nicht gelesen werden (Ein-/Ausgabefehler)");
-    case EEXIST: return QStringLiteral("es gibt sie schon");
+    case EEXIST: return QStringLiteral("schon vorhanden");
     default: break;
     }
     return QStringLiteral("Fehler %1 (%2)").arg(error_).arg(QString::fromLocal8Bit(std::strerror(error_)));
@@ -192,7 +192,7 @@ void sync_folder(const QString& folder)
         fail(folder);
 }
 
-void rename_durably(const QString& from, const QString& to)
+void rename_without_replacing(const QString& from, const QString& to)
 {
     const QByteArray old_name = native(from);
     const QByteArray new_name = native(to);
@@ -207,7 +207,4 @@ void rename_durably(const QString& from, const QString& to)
         if (::rename(old_name.constData(), new_name.constData()) != 0)
             fail(to);
     }
-    sync_folder(QFileInfo(to).absolutePath());
-    if (QFileInfo(from).absolutePath() != QFileInfo(to).absolutePath())
-        sync_folder(QFileInfo(from).absolutePath());
 }

@@ -38,6 +38,6 @@ void make_folders(const QString& folder);
 // Writes the folder's entries (new names, renames) to the disk.
 void sync_folder(const QString& folder);
 
-// Renames `from` to `to` (an existing `to` is an error), then syncs the
-// folders of both.
-void rename_durably(const QString& from, const QString& to);
+// Renames `from` to `to`; an existing `to` is an error. The new names are
+// on the disk once their folders are synced.
+void rename_without_replacing(const QString& from, const QString& to);
