@@ -10,10 +10,9 @@
 
 class CopyFailure : public std::runtime_error {
 public:
+    // `error` is the system's error number (errno).
     CopyFailure(const QString& path, int error);
     const QString& path() const { return path_; }
-    // The system's error number (errno).
-    int error() const { return error_; }
     // The cause in German: "auf dem Datenträger ist nicht genug Platz", ...
     QString german_cause() const;
 
