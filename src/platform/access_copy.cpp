@@ -8,11 +8,13 @@
 #include <mdbtools.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -88,12 +90,66 @@ MdbColumn* column_at(MdbTableDef* table, unsigned index)
     return static_cast<MdbColumn*>(g_ptr_array_index(table->columns, index));
 }
 
-void create_table(sqlite3* db, MdbTableDef* table)
+bool named_in(const char* name, const std::vector<std::string>& names)
+{
+    for (const std::string& candidate : names)
+        if (g_ascii_strcasecmp(name, candidate.c_str()) == 0)
+            return true;
+    return false;
+}
+
+const MdbIndex* index_at(MdbTableDef* table, unsigned index)
+{
+    return static_cast<const MdbIndex*>(g_ptr_array_index(table->indices, index));
+}
+
+// The key columns of `index` by their 0-based numbers; damaged when one
+// names a column the table lacks.
+std::vector<unsigned> key_columns(MdbTableDef* table, const MdbIndex* index)
+{
+    std::vector<unsigned> columns;
+    for (unsigned key = 0; key < index->num_keys && key < MDB_MAX_IDX_COLS; ++key) {
+        const int number = index->key_col_num[key];
+        if (number < 1 || number > static_cast<int>(table->num_cols))
+            throw_damaged("index \"" + std::string(index->name) + "\" of table \""
+                    + std::string(table->name) + "\" names a column the table lacks");
+        columns.push_back(static_cast<unsigned>(number - 1));
+    }
+    return columns;
+}
+
+// The insert parameter of each column of `table`: 1, 2, ... for the columns
+// the copy holds, in table order, and 0 for those it leaves out.
+std::vector<int> copied_columns(MdbTableDef* table, const AccessSelection& selection)
+{
+    std::vector<bool> wanted(table->num_cols, selection.table.empty());
+    for (unsigned i = 0; i < table->num_cols; ++i)
+        wanted[i] = wanted[i] || named_in(column_at(table, i)->name, selection.columns);
+    for (unsigned i = 0; i < table->num_idxs; ++i) {
+        const MdbIndex* index = index_at(table, i);
+        if (index->index_type != foreign_reference_index && index->name[0] != '\0'
+            && named_in(index->name, selection.indexes))
+            for (const unsigned column : key_columns(table, index))
+                wanted[column] = true;
+    }
+    std::vector<int> parameters(table->num_cols, 0);
+    int next = 0;
+    for (unsigned i = 0; i < table->num_cols; ++i)
+        if (wanted[i])
+            parameters[i] = ++next;
+    return parameters;
+}
+
+void create_table(sqlite3* db, MdbTableDef* table, const std::vector<int>& parameters)
 {
     std::string sql = "CREATE TABLE " + quoted(table->name) + " (";
+    std::string separator;
     for (unsigned i = 0; i < table->num_cols; ++i) {
+        if (parameters[i] == 0)
+            continue;
         const MdbColumn* column = column_at(table, i);
-        sql += (i ? ", " : "") + quoted(column->name) + ' ' + column_type(column->col_type);
+        sql += separator + quoted(column->name) + ' ' + column_type(column->col_type);
+        separator = ", ";
     }
     // Access itself allows neither empty nor repeated names.
     if (sqlite3_exec(db, (sql + ")").c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
@@ -101,32 +157,33 @@ void create_table(sqlite3* db, MdbTableDef* table)
                 + sqlite3_errmsg(db) + ")");
 }
 
-std::string insert_sql(MdbTableDef* table)
+std::string insert_sql(MdbTableDef* table, int columns)
 {
     std::string sql = "INSERT INTO " + quoted(table->name) + " VALUES (";
-    for (unsigned i = 0; i < table->num_cols; ++i)
+    for (int i = 0; i < columns; ++i)
         sql += i ? ",?" : "?";
     return sql + ")";
 }
 
-void create_indexes(sqlite3* db, MdbTableDef* table)
+void create_indexes(sqlite3* db, MdbTableDef* table, const std::vector<int>& parameters)
 {
     for (unsigned i = 0; i < table->num_idxs; ++i) {
-        const auto* index = static_cast<const MdbIndex*>(g_ptr_array_index(table->indices, i));
+        const MdbIndex* index = index_at(table, i);
         // Type 2 marks the far end of a relationship: a reference to an index
         // of another table, not an index of this one.
         if (index->index_type == foreign_reference_index || index->num_keys == 0
             || index->name[0] == '\0')
             continue;
+        const std::vector<unsigned> keys = key_columns(table, index);
         std::string columns;
-        for (unsigned key = 0; key < index->num_keys && key < MDB_MAX_IDX_COLS; ++key) {
-            const int number = index->key_col_num[key];
-            if (number < 1 || number > static_cast<int>(table->num_cols))
-                throw_damaged("index \"" + std::string(index->name) + "\" of table \""
-                        + std::string(table->name) + "\" names a column the table lacks");
-            columns += (key ? ", " : "") + quoted(column_at(table, number - 1)->name)
+        bool copied = true;
+        for (std::size_t key = 0; key < keys.size(); ++key) {
+            copied = copied && parameters[keys[key]] != 0;
+            columns += (key ? ", " : "") + quoted(column_at(table, keys[key])->name)
                        + (index->key_col_order[key] == MDB_DESC ? " DESC" : "");
         }
+        if (!copied)
+            continue;
         const std::string rest = " ON " + quoted(table->name) + " (" + columns + ")";
         const std::string sql = "CREATE INDEX " + quoted(index->name) + rest;
         if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
@@ -142,7 +199,8 @@ bool is_user_table(MdbCatalogEntry* entry)
            && g_ascii_strncasecmp(entry->object_name, "MSys", 4) != 0;
 }
 
-void copy_table(MdbCatalogEntry* entry, sqlite3* db, std::span<const std::uint8_t> file)
+void copy_table(MdbCatalogEntry* entry, sqlite3* db, std::span<const std::uint8_t> file,
+                const AccessSelection& selection)
 {
     const std::unique_ptr<MdbTableDef, TableFreer> table(mdb_read_table(entry));
     const std::string name = entry->object_name;
@@ -153,14 +211,18 @@ void copy_table(MdbCatalogEntry* entry, sqlite3* db, std::span<const std::uint8_
         throw_damaged("cannot read the indexes of table \"" + name + "\"");
     if (table->num_cols == 0)
         throw_damaged("table \"" + name + "\" has no columns");
-    create_table(db, table.get());
-    copy_access_rows(table.get(), prepare(db, insert_sql(table.get())).get(), file);
-    create_indexes(db, table.get());
+    const std::vector<int> parameters = copied_columns(table.get(), selection);
+    const int columns = *std::max_element(parameters.begin(), parameters.end());
+    if (columns == 0)
+        return;
+    create_table(db, table.get(), parameters);
+    copy_access_rows(table.get(), prepare(db, insert_sql(table.get(), columns)).get(), file, parameters);
+    create_indexes(db, table.get(), parameters);
 }
 
 }  // namespace
 
-sqlite3* copy_access_tables(std::span<std::uint8_t> file)
+sqlite3* copy_access_tables(std::span<std::uint8_t> file, const AccessSelection& selection)
 {
     const std::unique_ptr<MdbHandle, MdbCloser> mdb(mdb_open_buffer(file.data(), file.size(), MDB_NOFLAGS));
     if (!mdb)
@@ -178,8 +240,9 @@ sqlite3* copy_access_tables(std::span<std::uint8_t> file)
     execute(db.get(), "BEGIN");
     for (unsigned i = 0; i < catalog->len; ++i) {
         auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(catalog, i));
-        if (is_user_table(entry))
-            copy_table(entry, db.get(), file);
+        if (is_user_table(entry)
+            && (selection.table.empty() || g_ascii_strcasecmp(entry->object_name, selection.table.c_str()) == 0))
+            copy_table(entry, db.get(), file, selection);
     }
     execute(db.get(), "COMMIT");
     return db.release();

@@ -7,8 +7,21 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
+#include <vector>
 
 struct sqlite3;
+
+// A part of a file to copy instead of the whole: one table with some of its
+// columns (names matched without regard to case). The copy holds the table
+// with `columns` and the key columns of the indexes named in `indexes`, in
+// the table's column order, and every index of the table whose key columns
+// are all copied. A table without any of those columns is left out.
+struct AccessSelection {
+    std::string table;  // empty: the whole file
+    std::vector<std::string> columns;
+    std::vector<std::string> indexes;
+};
 
 // Copies every user table (columns, rows, indexes with their Access names) of
 // the Jet3/Jet4 file held in `file` (with plain pages: decode_pages) into a new in-memory SQLite database and
@@ -20,5 +33,6 @@ struct sqlite3;
 // REAL; date/time gives DATETIME holding ISO text (the stored number when it
 // is no valid date); OLE, binary and unknown types give BLOB. Null stays
 // distinct from empty text, memo values are copied whole. Throws
-// std::runtime_error with the cause.
-sqlite3* copy_access_tables(std::span<std::uint8_t> file);
+// std::runtime_error with the cause. With a `selection` only that part is
+// copied, and long values of the columns left out are never read.
+sqlite3* copy_access_tables(std::span<std::uint8_t> file, const AccessSelection& selection = {});

@@ -40,19 +40,46 @@ DatabaseError error_for(const QString& path, const QString& cause, FileFailure f
 
 // What libmdb takes on trust before it reads anything: whole pages and a
 // table catalog where it looks for one. Empty when sound.
-QString structure_fault(QByteArrayView file, const AccessHeader& header)
+// `head` is the start of the file, at least up to its table catalog's first
+// byte when the file is that long; `size` the file's size.
+QString structure_fault(QByteArrayView head, qint64 size, const AccessHeader& header)
 {
     const qsizetype page_size = header.page_size;
-    if (file.size() % page_size != 0)
+    if (size % page_size != 0)
         return QStringLiteral("damaged file: its size (%1 bytes) is not a whole number of %2-byte pages")
-            .arg(file.size())
+            .arg(size)
             .arg(page_size);
-    if (file.size() / page_size <= catalog_page)
+    if (size / page_size <= catalog_page)
         return QStringLiteral("damaged file: it ends after %1 pages, before its table catalog")
-            .arg(file.size() / page_size);
-    if (page_type(file, header, catalog_page) != table_definition_page)
+            .arg(size / page_size);
+    if (page_type(head, header, catalog_page) != table_definition_page)
         return QStringLiteral("damaged file: its table catalog is missing");
     return {};
+}
+
+// Refuses, before anything is copied, what the first pages tell: a foreign
+// or too new file, a wrong password, a file cut off or without its catalog.
+AccessHeader checked_header(const QString& path, QByteArrayView head, qint64 size, const QString& connect)
+{
+    const AccessHeader header = read_access_header(head);
+    if (header.format == AccessFormat::NotAccess)
+        throw error_for(path, QStringLiteral("not an Access (Jet) database file"), FileFailure::not_a_database);
+    if (header.format == AccessFormat::Ace)
+        throw error_for(path, QStringLiteral("unsupported format: Access 2007 and later (.accdb) files "
+                                             "cannot be read; save the database as an Access "
+                                             "2000-2003 file (.mdb)"),
+                        FileFailure::unsupported_format);
+    if (!header.password.isEmpty() && header.password != connect_password(connect))
+        throw error_for(path, QStringLiteral("not a valid password"), FileFailure::wrong_password);
+    if (const QString fault = structure_fault(head, size, header); !fault.isEmpty())
+        throw error_for(path, fault, FileFailure::damaged);
+    return header;
+}
+
+[[noreturn]] void throw_unreadable(const QString& path, const QFile& input)
+{
+    throw error_for(path, QStringLiteral("cannot read the file: %1").arg(input.errorString()),
+                    FileFailure::unreadable);
 }
 
 QString isolation_fault(const IsolationError& error)
@@ -112,16 +139,18 @@ void prepare_child_heap(std::size_t file_size)
 // as one block of memory: libmdb may crash or loop on a damaged file. The file
 // is mapped copy-on-write, so the child decodes encoded pages in place
 // without touching the parent's view of it.
-sqlite3* copied_database(std::span<std::uint8_t> file, const AccessHeader& header)
+sqlite3* copied_database(std::span<std::uint8_t> file, const AccessHeader& header, const AccessSelection& selection)
 {
     const AccessFormat format = header.format;
     const std::uint32_t database_key = header.database_key;
     std::unique_ptr<unsigned char, SqliteFree> image;
     const std::size_t size = run_isolated(
-        [file, format, database_key] {
-            prepare_child_heap(file.size());
+        [file, format, database_key, &selection] {
+            // A part of a file makes a small database: no heap to prepare.
+            if (selection.table.empty())
+                prepare_child_heap(file.size());
             decode_pages(file, format, database_key);
-            sqlite3* db = copy_access_tables(file);
+            sqlite3* db = copy_access_tables(file, selection);
             sqlite3_int64 image_size = 0;
             const unsigned char* image = sqlite3_serialize(db, "main", &image_size, 0);
             // A file without user tables gives an empty database: no image.
@@ -151,12 +180,24 @@ sqlite3* copied_database(std::span<std::uint8_t> file, const AccessHeader& heade
 
 }  // namespace
 
-sqlite3* import_access_database(const QString& path, const QString& connect)
+void check_access_database(const QString& path, const QString& connect)
 {
     QFile input(path);
     if (!input.open(QIODevice::ReadOnly))
-        throw error_for(path, QStringLiteral("cannot read the file: %1").arg(input.errorString()),
-                            FileFailure::unreadable);
+        throw_unreadable(path, input);
+    // The largest page size: enough for the table catalog's first byte.
+    constexpr qint64 head_size = (catalog_page + 1) * 4096 + 1;
+    const QByteArray head = input.read(head_size);
+    if (input.error() != QFileDevice::NoError)
+        throw_unreadable(path, input);
+    checked_header(path, head, input.size(), connect);
+}
+
+sqlite3* import_access_database(const QString& path, const QString& connect, const AccessSelection& selection)
+{
+    QFile input(path);
+    if (!input.open(QIODevice::ReadOnly))
+        throw_unreadable(path, input);
     // Mapped, not read: the parent looks at the first pages only, the child
     // reads the rest.
     const qint64 size = input.size();
@@ -165,30 +206,17 @@ sqlite3* import_access_database(const QString& path, const QString& connect)
     if (!mapped && size > 0) {
         contents = input.readAll();
         if (input.error() != QFileDevice::NoError)
-            throw error_for(path, QStringLiteral("cannot read the file: %1").arg(input.errorString()),
-                            FileFailure::unreadable);
+            throw_unreadable(path, input);
     }
     const std::span<std::uint8_t> file = mapped
         ? std::span(mapped, static_cast<std::size_t>(size))
         : std::span(reinterpret_cast<std::uint8_t*>(contents.data()), static_cast<std::size_t>(contents.size()));
     const QByteArrayView view(file.data(), static_cast<qsizetype>(file.size()));
-
-    const AccessHeader header = read_access_header(view);
-    if (header.format == AccessFormat::NotAccess)
-        throw error_for(path, QStringLiteral("not an Access (Jet) database file"), FileFailure::not_a_database);
-    if (header.format == AccessFormat::Ace)
-        throw error_for(path, QStringLiteral("unsupported format: Access 2007 and later (.accdb) files "
-                                             "cannot be read; save the database as an Access "
-                                             "2000-2003 file (.mdb)"),
-                        FileFailure::unsupported_format);
-    if (!header.password.isEmpty() && header.password != connect_password(connect))
-        throw error_for(path, QStringLiteral("not a valid password"), FileFailure::wrong_password);
-    if (const QString fault = structure_fault(view, header); !fault.isEmpty())
-        throw error_for(path, fault, FileFailure::damaged);
+    const AccessHeader header = checked_header(path, view, view.size(), connect);
 
     sqlite3* db = nullptr;
     try {
-        db = copied_database(file, header);
+        db = copied_database(file, header, selection);
     } catch (const IsolationError& error) {
         throw error_for(path, isolation_fault(error), FileFailure::damaged);
     }

@@ -39,10 +39,12 @@ std::uint64_t read_uint(std::span<const std::uint8_t> bytes, int size)
 
 class RowCopier {
 public:
-    RowCopier(MdbTableDef* table, sqlite3_stmt* insert, std::span<const std::uint8_t> file)
+    RowCopier(MdbTableDef* table, sqlite3_stmt* insert, std::span<const std::uint8_t> file,
+              const std::vector<int>& parameters)
         : mdb_(table->entry->mdb), table_(table), insert_(insert), file_(file),
           layout_{static_cast<int>(mdb_->fmt->pg_size), mdb_->fmt->row_count_offset},
-          jet3_(mdb_->f->jet_version == MDB_VER_JET3), fields_(table->num_cols), texts_(table->num_cols)
+          jet3_(mdb_->f->jet_version == MDB_VER_JET3), parameters_(parameters), fields_(table->num_cols),
+          texts_(table->num_cols)
     {
     }
 
@@ -76,7 +78,8 @@ private:
             const MdbField& field = fields_[i];
             if (field.colnum < 0 || field.colnum >= static_cast<int>(table_->num_cols))
                 throw_damaged("a row of table \"" + std::string(table_->name) + "\" names a column it lacks");
-            bind(field.colnum, column_at(table_, field.colnum)->col_type, field);
+            if (const int param = parameters_[field.colnum])
+                bind(field.colnum, param, field);
         }
         if (sqlite3_step(insert_) != SQLITE_DONE)
             throw std::runtime_error("cannot copy into memory: "
@@ -100,7 +103,7 @@ private:
     // Decodes stored text (Jet4: UTF-16, maybe compressed; Jet3: the file's
     // code page, through libmdb) into the column's text buffer, which stays
     // bound until the row is inserted.
-    void bind_text(int column, std::string_view stored)
+    void bind_text(int column, int param, std::string_view stored)
     {
         std::string& text = texts_[column];
         if (jet3_) {
@@ -110,13 +113,13 @@ private:
         } else {
             jet4_text_to_utf8(stored, text);
         }
-        sqlite3_bind_text64(insert_, column + 1, text.data(), text.size(), SQLITE_STATIC, SQLITE_UTF8);
+        sqlite3_bind_text64(insert_, param, text.data(), text.size(), SQLITE_STATIC, SQLITE_UTF8);
     }
 
-    void bind(int column, int type, const MdbField& field)
+    void bind(int column, int param, const MdbField& field)
     {
         sqlite3_stmt* insert = insert_;
-        const int param = column + 1;
+        const int type = column_at(table_, column)->col_type;
         // Yes/no values live in the null mask: a set bit means yes.
         if (type == MDB_BOOL) {
             sqlite3_bind_int(insert, param, field.is_null ? 0 : -1);
@@ -148,7 +151,7 @@ private:
             sqlite3_bind_double(insert, param, std::bit_cast<double>(read_uint(field_bytes(field, 8), 8)));
             break;
         case MDB_NUMERIC:
-            bind_numeric(param, field);
+            bind_numeric(column, param, field);
             break;
         case MDB_DATETIME: {
             const double days = std::bit_cast<double>(read_uint(field_bytes(field, 8), 8));
@@ -160,11 +163,11 @@ private:
         }
         case MDB_TEXT: {
             const auto bytes = field_bytes(field, 0);
-            bind_text(column, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+            bind_text(column, param, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
             break;
         }
         case MDB_MEMO:
-            bind_text(column, long_value(field));
+            bind_text(column, param, long_value(field));
             break;
         case MDB_REPID:
             field_bytes(field, 16);
@@ -185,11 +188,11 @@ private:
 
     // Decimal values as libmdb spells them; kept as that text should it not
     // read as a number.
-    void bind_numeric(int param, const MdbField& field)
+    void bind_numeric(int column, int param, const MdbField& field)
     {
         field_bytes(field, 17);
-        MdbColumn* column = column_at(table_, param - 1);
-        char* text = mdb_numeric_to_string(mdb_, field.start, column->col_scale, column->col_prec);
+        const MdbColumn* definition = column_at(table_, column);
+        char* text = mdb_numeric_to_string(mdb_, field.start, definition->col_scale, definition->col_prec);
         double value = 0;
         const auto [end, error] = std::from_chars(text, text + std::strlen(text), value);
         if (error == std::errc() && *end == '\0') {
@@ -206,6 +209,7 @@ private:
     std::span<const std::uint8_t> file_;
     PageLayout layout_;
     bool jet3_;
+    const std::vector<int>& parameters_;
     std::vector<MdbField> fields_;
     std::vector<std::string> texts_;
     std::string scratch_;
@@ -213,7 +217,8 @@ private:
 
 }  // namespace
 
-void copy_access_rows(MdbTableDef* table, sqlite3_stmt* insert, std::span<const std::uint8_t> file)
+void copy_access_rows(MdbTableDef* table, sqlite3_stmt* insert, std::span<const std::uint8_t> file,
+                      const std::vector<int>& parameters)
 {
-    RowCopier(table, insert, file).copy_rows();
+    RowCopier(table, insert, file, parameters).copy_rows();
 }

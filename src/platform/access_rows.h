@@ -6,12 +6,15 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 struct S_MdbTableDef;
 struct sqlite3_stmt;
 
 // Inserts every live row of `table` (opened through libmdb, columns read) with
-// `insert`, an "INSERT INTO ... VALUES (?, ...)" with one parameter per column.
-// Long values are looked up in `file`, the whole file with plain pages.
-// Throws std::runtime_error with the cause.
-void copy_access_rows(S_MdbTableDef* table, sqlite3_stmt* insert, std::span<const std::uint8_t> file);
+// `insert`, an "INSERT INTO ... VALUES (?, ...)": column i of the table goes
+// into parameter `parameters[i]` (1-based), and a column whose parameter is 0
+// is not read. Long values are looked up in `file`, the whole file with plain
+// pages. Throws std::runtime_error with the cause.
+void copy_access_rows(S_MdbTableDef* table, sqlite3_stmt* insert, std::span<const std::uint8_t> file,
+                      const std::vector<int>& parameters);

@@ -17,6 +17,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVariantList>
 
@@ -117,3 +118,22 @@ public:
 // where the file looked sound and the engine still refused it.
 std::unique_ptr<Database> OpenDatabase(const QString& path, bool exclusive = false,
                                        bool readOnly = false, const QString& connect = {});
+
+// A part of one table: its columns `columns` and the key columns of its
+// indexes `indexes`, and the indexes on them.
+struct TablePart {
+    QString table;
+    QStringList columns;
+    QStringList indexes;
+};
+
+// Opens the file as OpenDatabase does, but of an Access file copies only
+// `part`, which is quick: long texts of the columns left out are not even
+// read. An SQLite file is opened whole, which costs nothing. Throws as
+// OpenDatabase does.
+std::unique_ptr<Database> open_database_part(const QString& path, const QString& connect, const TablePart& part);
+
+// Throws the DatabaseError OpenDatabase would give for what the file's first
+// pages show (missing, folder, unreadable, empty, not a database, unsupported
+// format, wrong password, cut off), without reading any table.
+void check_database_file(const QString& path, const QString& connect);

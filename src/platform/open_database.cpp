@@ -10,6 +10,9 @@
 
 #include <sqlite3.h>
 
+#include <string>
+#include <vector>
+
 DatabaseError::DatabaseError(const QString& message, FileFailure failure)
     : std::runtime_error(message.toStdString())
     , failure_(failure)
@@ -71,9 +74,11 @@ sqlite3* open_sqlite_read_only(const QString& path)
     return db;
 }
 
-} // namespace
+enum class FileKind { sqlite, access };
 
-std::unique_ptr<Database> OpenDatabase(const QString& path, bool, bool, const QString& connect)
+// What the file's first bytes say it is; throws for a file that is missing,
+// a folder, unreadable, empty, a cut-off SQLite file or no database at all.
+FileKind file_kind(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -93,10 +98,45 @@ std::unique_ptr<Database> OpenDatabase(const QString& path, bool, bool, const QS
 
     if (header.startsWith(QByteArrayView("SQLite format 3\0", 16))) {
         check_sqlite_header(path, header, size);
-        return std::make_unique<SqliteDatabase>(open_sqlite_read_only(path), path);
+        return FileKind::sqlite;
     }
     const QByteArray signature = header.mid(4, 16);
     if (signature == QByteArrayView("Standard Jet DB\0", 16) || signature == QByteArrayView("Standard ACE DB\0", 16))
-        return std::make_unique<SqliteDatabase>(import_access_database(path, connect), path);
+        return FileKind::access;
     fail(path, QStringLiteral("not a database file"), FileFailure::not_a_database);
+}
+
+std::unique_ptr<Database> open_file(const QString& path, const QString& connect, const AccessSelection& selection)
+{
+    if (file_kind(path) == FileKind::sqlite)
+        return std::make_unique<SqliteDatabase>(open_sqlite_read_only(path), path);
+    return std::make_unique<SqliteDatabase>(import_access_database(path, connect, selection), path);
+}
+
+std::vector<std::string> utf8_names(const QStringList& names)
+{
+    std::vector<std::string> result;
+    for (const QString& name : names)
+        result.push_back(name.toStdString());
+    return result;
+}
+
+} // namespace
+
+std::unique_ptr<Database> OpenDatabase(const QString& path, bool, bool, const QString& connect)
+{
+    return open_file(path, connect, {});
+}
+
+std::unique_ptr<Database> open_database_part(const QString& path, const QString& connect, const TablePart& part)
+{
+    return open_file(path, connect, {part.table.toStdString(), utf8_names(part.columns), utf8_names(part.indexes)});
+}
+
+void check_database_file(const QString& path, const QString& connect)
+{
+    if (file_kind(path) == FileKind::sqlite)
+        sqlite3_close(open_sqlite_read_only(path));
+    else
+        check_access_database(path, connect);
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "data_folder.h"
 
+#include "find_editions.h"
+
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
@@ -38,7 +39,7 @@ DataFolderChoice find_data_folder(const DataFolderPlaces& places)
         if (choice.tried.contains(folder))
             continue;
         choice.tried.append(folder);
-        if (QFileInfo(folder + QStringLiteral("/qov.mdb")).isFile()) {
+        if (holds_edition(folder)) {
             choice.folder = folder;
             return choice;
         }

@@ -19,7 +19,8 @@ struct DataFolderChoice {
     QStringList tried;  // every folder looked at, in order
 };
 
-// `data_dir` when given. Otherwise the first folder holding qov.mdb among:
+// `data_dir` when given. Otherwise the first folder holding an edition (a
+// qov.mdb of its own or in a direct subfolder, find_editions.h) among:
 // "selunar" in the user's data folder (the files a user brought along), the
 // installed demo data "../share/selunar" beside the program, the program's
 // own folder (a build tree or an unpacked copy), "selunar" in each system

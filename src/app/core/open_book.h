@@ -6,6 +6,7 @@
 // no page is ever built from parts of two editions.
 
 #include "database.h"
+#include "edition.h"
 #include "lookup_lists.h"
 
 #include <QDate>
@@ -13,21 +14,9 @@
 
 #include <memory>
 
-// Where an edition's four parts lie. An edition in a subfolder may take the
-// Bible, the templates or the pictures of the folder above it.
-struct BookFiles {
-    QString book;       // qov.mdb
-    QString bible;      // elberfelderbibel.mdb
-    QString templates;  // the folder qovfiles, ending in "/"
-    QString pictures;   // the folder qov_pics, ending in "/"
-};
-
-// The four parts as one folder holds them.
-BookFiles book_files_in(const QString& folder);
-
 struct OpenBook {
     QString apppath;  // the edition's folder, ending in "/"
-    BookFiles files;
+    EditionParts files;  // where its four parts lie
 
     // Declared before the cursors, so the cursors are destroyed first.
     std::unique_ptr<Database> db;       // qov.mdb

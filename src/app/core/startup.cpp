@@ -4,6 +4,7 @@
 #include "StdUtil.h"
 #include "dates.h"
 #include "day_reference.h"
+#include "edition_probe.h"
 #include "page_templates.h"
 
 #include <QDir>
@@ -19,7 +20,7 @@ StartupError::StartupError(const QString& file, const QString& cause, FileFailur
 
 QString german_message(const StartupError& error)
 {
-    return QDir::toNativeSeparators(error.file()) + QStringLiteral(": ") + german_cause(error.failure());
+    return file_reason(error.file(), error.failure());
 }
 
 namespace {
@@ -59,10 +60,10 @@ std::unique_ptr<Recordset> open_table(Database& db, const QString& path, const Q
     }
 }
 
-QString read_template_or_fail(const BookFiles& files, const QString& name)
+QString read_template_or_fail(const EditionParts& files, const QString& name)
 {
     try {
-        return read_template(files.templates + name, files.pictures);
+        return read_template(QDir(files.templates_folder).filePath(name), files.pictures_folder + u'/');
     } catch (const TextFileError& e) {
         const QFileInfo file(e.path());
         const FileFailure failure = !file.exists() ? FileFailure::missing
@@ -75,7 +76,7 @@ QString read_template_or_fail(const BookFiles& files, const QString& name)
 
 void read_templates(OpenBook& book)
 {
-    const BookFiles& files = book.files;
+    const EditionParts& files = book.files;
     const DayTemplate day = cut_day_template(read_template_or_fail(files, QStringLiteral("qovtemp.htm")));
     book.tplday = day.tplday;
     book.tplbibelst = day.tplbibelst;
@@ -116,45 +117,33 @@ void read_year(OpenBook& book, const QString& path)
 
 } // namespace
 
-QString bible_connect()
-{
-    return QStringLiteral("MS Access;PWD=Murb64#7;");
-}
-
 QString OpenBook::title() const
 {
     return book_title(firstdate.year());
 }
 
-BookFiles book_files_in(const QString& folder)
-{
-    const QString base = folder.endsWith(u'/') ? folder : folder + u'/';
-    return {base + QStringLiteral("qov.mdb"), base + QStringLiteral("elberfelderbibel.mdb"),
-            base + QStringLiteral("qovfiles/"), base + QStringLiteral("qov_pics/")};
-}
-
-std::unique_ptr<OpenBook> open_book(const QString& apppath, const BookFiles& files,
+std::unique_ptr<OpenBook> open_book(const QString& apppath, const EditionParts& files,
                                     const Database::QueryObserver& observer)
 {
     auto book = std::make_unique<OpenBook>();
     book->apppath = apppath.endsWith(u'/') ? apppath : apppath + u'/';
     book->files = files;
 
-    book->db = open_database(files.book, {});
+    book->db = open_database(files.book_file, {});
     book->db->setQueryObserver(observer);
-    book->rsQov = open_table(*book->db, files.book, QStringLiteral("QOV"));
+    book->rsQov = open_table(*book->db, files.book_file, QStringLiteral("QOV"));
 
-    book->bibeldb = open_database(files.bible, bible_connect());
+    book->bibeldb = open_database(files.bible_file, bible_connect());
     book->bibeldb->setQueryObserver(observer);
-    book->rsTexte = open_table(*book->bibeldb, files.bible, QStringLiteral("texte"), QStringLiteral("book"));
+    book->rsTexte = open_table(*book->bibeldb, files.bible_file, QStringLiteral("texte"), QStringLiteral("book"));
 
     read_templates(*book);
-    read_year(*book, files.book);
+    read_year(*book, files.book_file);
 
     try {
         book->lists = setcombo(*book->db);
     } catch (const DatabaseError& e) {
-        throw StartupError(files.book, QStringLiteral("the lookup lists cannot be read: ") + e.message(),
+        throw StartupError(files.book_file, QStringLiteral("the lookup lists cannot be read: ") + e.message(),
                            content_failure(e));
     }
     return book;
@@ -162,5 +151,5 @@ std::unique_ptr<OpenBook> open_book(const QString& apppath, const BookFiles& fil
 
 std::unique_ptr<OpenBook> open_book(const QString& apppath, const Database::QueryObserver& observer)
 {
-    return open_book(apppath, book_files_in(apppath), observer);
+    return open_book(apppath, edition_parts(apppath), observer);
 }

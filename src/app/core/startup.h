@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "edition.h"  // bible_connect
 #include "file_failure.h"
 #include "open_book.h"
 
@@ -27,16 +28,13 @@ private:
 // (".../qov.mdb: die Datei fehlt").
 QString german_message(const StartupError& error);
 
-// The connect text that opens the Bible's file.
-QString bible_connect();
-
 // The edition of the folder `apppath` opened as start-up opens it, its parts
 // in `files`: both databases and their cursors open, the templates read and
 // cut, the year's first and last date, and the lookup lists. `observer`, when
 // given, sees every query on either database from the lookup lists on.
 // Throws StartupError for a missing or unreadable database or template, a
 // wrong Bible password, an empty "QOV" or a failing lookup query.
-std::unique_ptr<OpenBook> open_book(const QString& apppath, const BookFiles& files,
+std::unique_ptr<OpenBook> open_book(const QString& apppath, const EditionParts& files,
                                     const Database::QueryObserver& observer = {});
 // The same with the four parts inside `apppath`.
 std::unique_ptr<OpenBook> open_book(const QString& apppath, const Database::QueryObserver& observer = {});
