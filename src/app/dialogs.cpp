@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 MessageBoxes::MessageBoxes(Mode mode)
     : mode_(mode)
@@ -21,4 +22,20 @@ void MessageBoxes::show(QWidget* parent, const QString& text)
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     box.exec();
     QApplication::restoreOverrideCursor();
+}
+
+bool MessageBoxes::ask(QWidget* parent, const QString& text)
+{
+    texts_.append(text);
+    if (mode_ == Mode::Record)
+        return true;
+
+    QMessageBox box(QMessageBox::Question, QStringLiteral("qov"), text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
+    box.setDefaultButton(QMessageBox::No);
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int answer = box.exec();
+    QApplication::restoreOverrideCursor();
+    return answer == QMessageBox::Yes;
 }

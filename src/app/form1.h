@@ -25,6 +25,8 @@
 #include <optional>
 
 class Companion;
+class EditionsControl;
+struct Shelf;
 class HtmlView;
 class PersonalLayer;
 class PictureButton;
@@ -97,6 +99,8 @@ public:
     PersonalLayer& personal() const { return *personal_; }
     // The daily companion: options, reminder, tray, later starts.
     Companion* companion() const { return companion_; }
+    // The editions on the shelf, the change between them, adding one.
+    EditionsControl& editions() const { return *editions_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -196,7 +200,9 @@ private:
     void create_companion();
     // Editions (form1_editions.cpp): the open book replaced whole by `book`
     // (its queries so far in `record`), showing its `day` in the mode shown.
+    void create_editions(Shelf shelf);
     void replace_book(std::unique_ptr<OpenBook> book, QStringList record, QDate day);
+    void run_edition_command(KeyCommand command);
 
     Settings settings_;
     MessageBoxes messages_;
@@ -212,6 +218,7 @@ private:
     ReadAloud* read_aloud_ = nullptr;              // reads the visible page aloud
     std::unique_ptr<PersonalLayer> personal_;
     Companion* companion_ = nullptr;               // a child of the window
+    EditionsControl* editions_ = nullptr;          // a child of the window, made with the open book
 
     QPushButton* Command3 = nullptr;               // hidden button, starts the reference self-test
     std::array<HtmlView*, 2> WB{};                 // the day view (0) and the Bible view (1)

@@ -6,20 +6,30 @@
 
 #include "autostart_entry.h"
 #include "companion/companion.h"
+#include "day_reference.h"
+#include "editions/editions_control.h"
 
 void Form1::create_companion()
 {
     Companion::Hooks hooks;
     hooks.today = settings_.today;
+    // The companion speaks of today's edition, whichever one the reader has open.
     hooks.verse = [this](QDate day) {
         // A tool tip or a reminder without its verse is better than none.
         try {
-            return day_verse(day, *state_.book->rsQov);
+            return editions_->todays_verse(day);
         } catch (const std::exception&) {
             return DayVerse{};
         }
     };
-    hooks.title = [this] { return state_.book->title(); };
+    hooks.title = [this] {
+        const Shelf& shelf = editions_->shelf();
+        const qsizetype today = editions_->todays_edition();
+        return today >= 0 && today != shelf.shown ? book_title(shelf.editions[today].year) : state_.book->title();
+    };
+    hooks.notice = [this] { return editions_->take_reminder_notice(); };
+    hooks.edition_menu = [this](QMenu& menu) { editions_->fill_menu(menu); };
+    hooks.add_edition = [this] { editions_->ask_add(); };
     hooks.show_day = [this](QDate day) {
         report_failures([this, day] {
             if (bible_mode())

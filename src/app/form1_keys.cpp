@@ -116,6 +116,11 @@ void Form1::run_key_command(KeyCommand command)
     case KeyCommand::settings:
         companion_->open_settings();
         break;
+    case KeyCommand::edition:
+    case KeyCommand::edition_earlier:
+    case KeyCommand::edition_later:
+        run_edition_command(command);
+        break;
     }
 }
 

@@ -8,6 +8,7 @@
 #include "companion/companion.h"
 #include "current_date.h"
 #include "dates.h"
+#include "editions/editions_control.h"
 #include "day_page.h"
 #include "html_view.h"
 #include "personal_layer.h"
@@ -73,8 +74,10 @@ void Form1::go_to_today()
 void Form1::show_page(int view, const QString& page, ShownPage shown)
 {
     WB[view]->write_page(page);
-    if (view == 0)
+    if (view == 0) {
         personal_->page_shown(shown.kind == ShownPage::Kind::day ? shown.day : QDate());
+        editions_->page_shown(shown.kind == ShownPage::Kind::day ? shown.day : QDate());
+    }
     shown_[view] = std::move(shown);
     WB[view]->show();
     WB[1 - view]->hide();

@@ -3,6 +3,7 @@
 
 #include "form1.h"
 
+#include "editions/editions_control.h"
 #include "html_view.h"
 #include "personal_layer.h"
 #include "verse_reference.h"
@@ -34,5 +35,17 @@ void Form1::create_personal()
     };
     host.show_verse = [this](const QString& key) { report_failures([&] { bible_navigate(key, false); }); };
     host.message = [this](const QString& text) { show_message(text); };
+    host.other_years = [this] {
+        std::vector<int> years;
+        const Shelf& shelf = editions_->shelf();
+        for (qsizetype i = 0; i < shelf.editions.size(); ++i)
+            if (i != shelf.shown && shelf.editions[i].usable && !std::count(years.begin(), years.end(), shelf.editions[i].year))
+                years.push_back(shelf.editions[i].year);
+        return years;
+    };
+    host.change_edition = [this](int year) {
+        const qsizetype edition = editions_->edition_of_year(year);
+        return edition >= 0 && (edition == editions_->shelf().shown || editions_->change_to(edition));
+    };
     personal_ = std::make_unique<PersonalLayer>(std::move(host), settings_.personal_file);
 }

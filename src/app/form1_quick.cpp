@@ -5,6 +5,7 @@
 #include "form1.h"
 
 #include "dates.h"
+#include "editions/editions_control.h"
 #include "html_view.h"
 #include "personal_layer.h"
 #include "quick_search/link_preview.h"
@@ -13,12 +14,54 @@
 
 #include <QTimer>
 
+namespace {
+
+// The books the quick search reads: every usable edition's, in the shelf's
+// order (so its days are in date order), and which of them is shown.
+struct QuickBooks {
+    QStringList paths;
+    std::vector<BookDays> days;
+    std::vector<qsizetype> editions;  // the shelf's index of each
+    int shown = 0;
+};
+
+QuickBooks quick_books(const Shelf& shelf, const OpenBook& book)
+{
+    QuickBooks books;
+    for (qsizetype i = 0; i < shelf.editions.size(); ++i) {
+        const Edition& edition = shelf.editions[i];
+        if (!edition.usable)
+            continue;
+        if (i == shelf.shown)
+            books.shown = static_cast<int>(books.paths.size());
+        books.paths.append(edition.parts.book_file);
+        books.days.push_back({edition.firstdate, edition.lastdate});
+        books.editions.push_back(i);
+    }
+    if (books.paths.isEmpty() || shelf.shown < 0)
+        books = {{book.files.book_file}, {{book.firstdate, book.lastdate}}, {shelf.shown}, 0};
+    return books;
+}
+
+} // namespace
+
 void Form1::wire_quick_search()
 {
-    quick_ = new QuickSearch(this, {{state_.book->db->path()}, state_.book->bibeldb->path(), bible_connect(),
-                                    state_.book->lists.buecher, BookDays{state_.book->firstdate, state_.book->lastdate},
-                                    [this] { return personal_->notes(); }});
-    connect(quick_, &QuickSearch::day_chosen, this, [this](QDate day, int, const QString& words) {
+    const auto sources = [this] {
+        QuickBooks books = quick_books(editions_->shelf(), *state_.book);
+        return QuickSearch::Sources{books.paths, state_.book->files.bible_file, bible_connect(),
+                                    state_.book->lists.buecher, BookYears(std::move(books.days), books.shown),
+                                    [this] { return personal_->notes(); }};
+    };
+    quick_ = new QuickSearch(this, sources());
+    connect(editions_, &EditionsControl::changed, quick_, [this, sources] { quick_->set_sources(sources()); });
+    connect(quick_, &QuickSearch::day_chosen, this, [this](QDate day, int found_in, const QString& words) {
+        // A day of another edition is shown in that edition.
+        const std::vector<qsizetype> editions = quick_books(editions_->shelf(), *state_.book).editions;
+        const qsizetype edition = found_in >= 0 && found_in < int(editions.size()) ? editions[found_in]
+                                                                                  : editions_->edition_holding(day);
+        if (edition >= 0 && edition != editions_->shelf().shown && !editions_->change_to(edition, day))
+            return;
         if (bible_mode())
             bible_activate(false);
         state_.suchworte = words;

@@ -6,6 +6,7 @@
 #include "form1.h"
 
 #include "day_reference.h"
+#include "editions/editions_control.h"
 #include "html_view.h"
 #include "personal_layer.h"
 #include "verse_reference.h"
@@ -106,6 +107,7 @@ void Form1::add_menu_entries(int view, QMenu& menu, int position)
     }
     menu.addAction(key_actions_.at(KeyCommand::read_aloud));
     personal_->add_menu_entries(view, menu, position);
+    editions_->add_menu_entries(menu);
     menu.addAction(key_actions_.at(KeyCommand::quick_search));
     menu.addAction(key_actions_.at(KeyCommand::settings));
     // Printing has no button; the mouse finds it here.

@@ -4,9 +4,10 @@
 #include "form1.h"
 
 #include "companion/companion.h"
+#include "editions/editions_control.h"
 #include "html_view.h"
 #include "personal_layer.h"
-#include "startup.h"
+#include "shelf.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -24,7 +25,10 @@ void Form1::Form_Load()
     place_views_at_start(layout_, scale_.twips_x(width()), scale_.twips_y(height()));
     apply_layout();
 
-    state_.book = open_book(settings_.apppath, [this](const QString& source) { queries_.append(source); });
+    OpenedShelf opened = open_shelf(settings_.apppath, settings_.today(),
+                                    [this](const QString& source) { queries_.append(source); });
+    state_.book = std::move(opened.book);
+    create_editions(std::move(opened.shelf));
     fill_lists();
     restore_place();
     present_pages();
@@ -37,6 +41,7 @@ void Form1::Form_Activate()
     QCoreApplication::processEvents();
     fit_outer_size();
     personal_->open();
+    editions_->tell_missing_year();
     companion_->start(state_.book->firstdate, state_.book->lastdate);
 
     report_failures([this] {

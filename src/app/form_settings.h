@@ -21,4 +21,5 @@ struct FormSettings {
     // session without a settings file.
     std::shared_ptr<QSettings> kept;
     QString personal_file;  // the reader's own store; none when empty
+    QString user_data_folder;  // where an edition the user adds is copied
 };

@@ -33,6 +33,9 @@ enum class KeyCommand {
     my_notes,    // the page of favourites and notes
     quick_search,
     settings,    // the companion's options
+    edition,          // the "Jahrgang" menu
+    edition_earlier,  // the day shown in the edition before
+    edition_later,    // the day shown in the edition after
 };
 
 struct KeyCommandRow {

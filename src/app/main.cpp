@@ -76,6 +76,8 @@ Form1::Settings settings_for(const CommandLine& options, const QString& data_fol
     settings.today = [today] { return today.value_or(QDate::currentDate()); };
     settings.messages = scripted ? MessageBoxes::Mode::Record : MessageBoxes::Mode::Show;
     settings.kept = kept_for(options, scripted);
+    settings.user_data_folder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/selunar");
     if (options.personal)
         settings.personal_file = *options.personal;
     else if (!scripted)
@@ -140,7 +142,7 @@ int main(int argc, char* argv[])
         const auto* failure = dynamic_cast<const StartupError*>(&e);
         const QString detail = QString::fromStdString(e.what());
         QString text =
-            QStringLiteral("Selunar 2024 kann nicht starten:\n") + (failure ? german_message(*failure) : detail);
+            QStringLiteral("Selunar kann nicht starten:\n") + (failure ? german_message(*failure) : detail);
         if (!options.data_dir)
             text += QStringLiteral("\n\nDie Daten wurden in diesen Ordnern gesucht:\n") + data.tried.join(u'\n');
         print_error(text);

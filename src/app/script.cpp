@@ -208,6 +208,17 @@ QString read_line(const QString& line, ScriptStep& step)
             return QStringLiteral("clock needs a time of day HH:MM");
         step.kind = ScriptStep::Kind::clock;
         step.x = time.msecsSinceStartOfDay() / 60000;
+    } else if (c == u"edition") {
+        const auto year = a.size() == 1 ? whole_number(a[0]) : std::nullopt;
+        if (!year)
+            return QStringLiteral("edition needs a year");
+        step.kind = ScriptStep::Kind::edition;
+        step.x = *year;
+    } else if (c == u"addedition") {
+        if (words.rest_after_command.trimmed().isEmpty())
+            return QStringLiteral("addedition needs a folder or file path");
+        step.kind = ScriptStep::Kind::addedition;
+        step.text = words.rest_after_command.trimmed();
     } else if (c == u"wait") {
         const auto ms = a.size() == 1 ? whole_number(a[0]) : std::nullopt;
         if (!ms || *ms < 0)

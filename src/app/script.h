@@ -45,6 +45,10 @@
 //                      outside_year last|same_day
 //   clock HH:MM        the time of day the program sees from now on
 //   wait MS            the window handles events for MS milliseconds
+//   edition YEAR       the edition of YEAR shown, as the "Jahrgang" menu does
+//   addedition PATH    the edition in the folder PATH (or PATH its qov.mdb)
+//                      added as "Jahrgang hinzufügen …" does, a question
+//                      whether to replace answered Ja
 
 #include <QString>
 
@@ -57,7 +61,8 @@ struct ScriptStep {
         speak, speakstop, spoken,
         read, star, note, progress, mynotes, export_file, import_file,
         quicksearch, quickopen, hoverlink,
-        option, clock, wait
+        option, clock, wait,
+        edition, addedition
     };
 
     int line = 0;

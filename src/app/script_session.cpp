@@ -3,6 +3,7 @@
 
 #include "companion/companion.h"
 #include "form1.h"
+#include "editions/editions_control.h"
 #include "html_view.h"
 #include "read_aloud.h"
 #include "personal_layer.h"
@@ -222,6 +223,17 @@ QString ScriptSession::run_step(const ScriptStep& step)
         return form_.companion()->set_option(step.name, step.text);
     case Kind::clock:
         form_.companion()->set_clock(QTime(0, 0).addSecs(step.x * 60));
+        return {};
+    case Kind::edition: {
+        // As the menu: only a usable edition can be chosen.
+        const qsizetype edition = form_.editions().edition_of_year(step.x);
+        if (edition < 0)
+            return QStringLiteral("no usable edition of %1").arg(step.x);
+        form_.editions().change_to(edition);
+        return {};
+    }
+    case Kind::addedition:
+        form_.editions().add(step.text);
         return {};
     case Kind::wait: {
         QEventLoop loop;

@@ -2,6 +2,8 @@
 #include "session_dump.h"
 
 #include "companion/companion_dump.h"
+#include "editions/edition_bar.h"
+#include "editions/editions_control.h"
 #include "form1.h"
 #include "html_view.h"
 #include "exchange.h"
@@ -157,6 +159,29 @@ QJsonValue quick_search_value(const Form1& form)
                        {"hits", hits}};
 }
 
+// The shelf: the year shown, every edition with its folder and whether it
+// can be used, and the line under the day page as shown.
+QJsonValue editions_value(const Form1& form)
+{
+    const Shelf& shelf = form.editions().shelf();
+    QJsonArray list;
+    for (const Edition& edition : shelf.editions)
+        list.append(QJsonObject{{"year", edition.year ? QJsonValue(edition.year) : QJsonValue()},
+                                {"folder", edition.folder},
+                                {"usable", edition.usable},
+                                {"reason", edition.reason}});
+    const EditionBar& bar = *form.editions().bar();
+    QJsonArray years;
+    for (const QToolButton* button : bar.year_buttons())
+        if (!bar.isHidden())
+            years.append(button->text().toInt());
+    const Edition* shown = shelf.shown_edition();
+    return QJsonObject{{"shown", shown ? QJsonValue(shown->year) : QJsonValue()},
+                       {"list", list},
+                       {"this_day", years},
+                       {"notice", bar.isHidden() ? QString() : bar.notice()}};
+}
+
 } // namespace
 
 QJsonObject session_dump(const Form1& form)
@@ -216,5 +241,6 @@ QJsonObject session_dump(const Form1& form)
         {"options", options_value(*form.companion())},
         {"notifications", notifications_value(*form.companion())},
         {"tray", tray_value(*form.companion())},
+        {"editions", editions_value(form)},
     };
 }

@@ -81,12 +81,18 @@ std::vector<DayReading> book_readings(Recordset& rsQov, QDate first, QDate last)
 }
 
 QString progress_page(QDate first, QDate last, QDate today, const std::vector<QDate>& read,
-                      const std::vector<DayReading>& readings)
+                      const std::vector<DayReading>& readings, const std::vector<int>& other_years)
 {
     const std::set<QDate> done(read.begin(), read.end());
     const auto in_book = std::count_if(done.begin(), done.end(), [&](QDate day) { return day >= first && day <= last; });
-    QString html = page_head.arg(QStringLiteral("Lesefortschritt"));
+    QString html = page_head.arg(QStringLiteral("Lesefortschritt %1").arg(first.year()));
     html += QStringLiteral("<p>%1 von %2 Tagen gelesen</p>\n").arg(in_book).arg(first.daysTo(last) + 1);
+    if (!other_years.empty()) {
+        QStringList links;
+        for (const int year : other_years)
+            links.append(QStringLiteral("<a href=\"FORTSCHRITT|%1|\">%1</a>").arg(year));
+        html += QStringLiteral("<p>Andere Jahrgänge: %1</p>\n").arg(links.join(QStringLiteral(" · ")));
+    }
 
     html += QStringLiteral("<table cellspacing=\"6\">\n");
     int column = 0;
@@ -107,6 +113,13 @@ QString progress_page(QDate first, QDate last, QDate today, const std::vector<QD
                       + reading.reading.toHtmlEscaped() + QStringLiteral("</p>\n");
     html += missed.isEmpty() ? QStringLiteral("<p>Nichts nachzuholen.</p>\n") : missed;
     return html + page_end;
+}
+
+int progress_link_year(const QString& address)
+{
+    static const QRegularExpression link(QStringLiteral("^FORTSCHRITT\\|(\\d{4})\\|$"));
+    const QRegularExpressionMatch match = link.match(address);
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
 }
 
 QString notes_page(const PersonalData& data, const std::function<QString(const QString& key)>& verse_reference)

@@ -23,12 +23,16 @@ struct DayReading {
 // with the index "Datum" current (it is moved). Throws DatabaseError.
 std::vector<DayReading> book_readings(Recordset& rsQov, QDate first, QDate last);
 
-// "Lesefortschritt": a small calendar for each month from `first` to `last`
-// with the read days coloured, each day a link to it; "N von M Tagen
-// gelesen"; and "Nachholen", the unread readings of the days before `today`,
-// each a link to its day.
+// "Lesefortschritt 2024": a small calendar for each month from `first` to
+// `last` with the read days coloured, each day a link to it; "N von M Tagen
+// gelesen"; the other editions' years, each a link to its own progress
+// ("FORTSCHRITT|2025|"); and "Nachholen", the unread readings of the days
+// before `today`, each a link to its day.
 QString progress_page(QDate first, QDate last, QDate today, const std::vector<QDate>& read,
-                      const std::vector<DayReading>& readings);
+                      const std::vector<DayReading>& readings, const std::vector<int>& other_years = {});
+
+// The year of a link to an edition's progress ("FORTSCHRITT|2025|"), or 0.
+int progress_link_year(const QString& address);
 
 // `page`, a chapter page of `book` and `chap`, with a star before each
 // starred verse and a note link ("NOTIZ|key|") before each noted one. The

@@ -28,6 +28,18 @@ TEST(PersonalPages, ProgressCountsTheBookYearAndListsWhatToCatchUp)
     for (const char* left_out : {"GOTO02.03.2024|", "GOTO04.03.2024|", "GOTO05.03.2024|", "GOTO06.03.2024|"})
         EXPECT_FALSE(catch_up.contains(QString::fromUtf8(left_out))) << left_out;
     EXPECT_TRUE(progress_page(first, last, first, read, readings).contains(u"Nichts nachzuholen"));
+    EXPECT_TRUE(page.contains(u"<p class=\"kopf\">Lesefortschritt 2024</p>"));
+    EXPECT_FALSE(page.contains(u"Andere Jahrgänge"));
+
+    // The other editions' progress is a link away.
+    const QString with_others = progress_page(first, last, today, read, readings, {2023, 2025});
+    EXPECT_TRUE(with_others.contains(
+        u"Andere Jahrgänge: <a href=\"FORTSCHRITT|2023|\">2023</a> · <a href=\"FORTSCHRITT|2025|\">2025</a>"));
+    const std::pair<const char*, int> links[] = {{"FORTSCHRITT|2025|", 2025}, {"FORTSCHRITT|25|", 0},
+                                                 {"FORTSCHRITT|2025", 0},    {"xFORTSCHRITT|2025|", 0},
+                                                 {"GOTO05.03.2025|", 0}};
+    for (const auto& [address, year] : links)
+        EXPECT_EQ(progress_link_year(QString::fromLatin1(address)), year) << address;
 }
 
 TEST(PersonalPages, NotesPageListsDaysThenVersesInBibleOrder)

@@ -69,6 +69,14 @@ void Companion::start(QDate first, QDate last)
     reminder_timer_->start(reminder_tick_ms);
 }
 
+void Companion::book_changed(QDate first, QDate last)
+{
+    first_ = first;
+    last_ = last;
+    if (started_)
+        update_tray();
+}
+
 void Companion::listen_for_later_starts()
 {
     auto* server = new InstanceServer(this);
@@ -136,7 +144,7 @@ void Companion::quit()
 
 void Companion::open_settings()
 {
-    SettingsDialog dialog(&window_, options_, autostart(), tray_available());
+    SettingsDialog dialog(&window_, options_, autostart(), tray_available(), hooks_.add_edition);
     if (dialog.exec() == QDialog::Accepted)
         apply(dialog.options(), dialog.autostart());
 }
@@ -215,7 +223,10 @@ void Companion::check_reminder()
     // Recorded before it goes out: a bus that fails is told once, not each tick.
     set_record(DayRecord::reminded, today);
     const QDate day = todays_page();
-    notifications_.push_back({reminder_summary(hooks_.title(), day), verse_line(hooks_.verse(day))});
+    QString body = verse_line(hooks_.verse(day));
+    if (const QString notice = hooks_.notice(); !notice.isEmpty())
+        body += (body.isEmpty() ? QString() : QStringLiteral("\n")) + notice;
+    notifications_.push_back({reminder_summary(hooks_.title(), day), body});
     notifier_->send(day, notifications_.back().summary, notifications_.back().body);
 }
 
@@ -232,6 +243,11 @@ void Companion::update_tray()
         connect(menu->addAction(QStringLiteral("Bibel")), &QAction::triggered, this, [this] {
             hooks_.show_bible();
             bring_forward(false);
+        });
+        QMenu* editions = menu->addMenu(QStringLiteral("Jahrgang"));
+        connect(editions, &QMenu::aboutToShow, this, [this, editions] {
+            editions->clear();
+            hooks_.edition_menu(*editions);
         });
         connect(menu->addAction(QStringLiteral("Einstellungen")), &QAction::triggered, this, &Companion::open_settings);
         connect(menu->addAction(QStringLiteral("Beenden")), &QAction::triggered, this, &Companion::quit);

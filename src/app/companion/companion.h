@@ -18,6 +18,7 @@
 #include <vector>
 
 class DesktopNotifier;
+class QMenu;
 class QSettings;
 class QSystemTrayIcon;
 class QTimer;
@@ -31,7 +32,10 @@ public:
     struct Hooks {
         std::function<QDate()> today;                // the calendar's today
         std::function<DayVerse(QDate)> verse;        // a book day's guiding verse
-        std::function<QString()> title;              // the shown book's name, "Selunar 2025"
+        std::function<QString()> title;              // the name of today's book, "Selunar 2025"
+        std::function<QString()> notice;             // a line for the next reminder, once; empty for none
+        std::function<void(QMenu&)> edition_menu;    // fills the tray's "Jahrgang" menu
+        std::function<void()> add_edition;           // "Jahrgang hinzufügen …" of the settings
         std::function<void(QDate)> show_day;         // shows that day's page
         std::function<void()> show_today;            // as the key "Heute"
         std::function<void()> show_bible;
@@ -51,6 +55,8 @@ public:
     // Once the book's days are known, before the first page: the tray and
     // the reminder (due at once when its time has passed).
     void start(QDate first, QDate last);
+    // Today's book is another edition now, with these days.
+    void book_changed(QDate first, QDate last);
     // Later starts of the reader hand over to this one (not for scripted sessions).
     void listen_for_later_starts();
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "settings_dialog.h"
 
+#include "next_year.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -11,7 +13,8 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
-SettingsDialog::SettingsDialog(QWidget* parent, const CompanionOptions& options, bool autostart, bool tray_available)
+SettingsDialog::SettingsDialog(QWidget* parent, const CompanionOptions& options, bool autostart, bool tray_available,
+                               const std::function<void()>& add_edition)
     : QDialog(parent)
     , autostart_(new QCheckBox(QStringLiteral("Beim Anmelden starten"), this))
     , remind_(new QCheckBox(QStringLiteral("Täglich erinnern um"), this))
@@ -50,6 +53,11 @@ SettingsDialog::SettingsDialog(QWidget* parent, const CompanionOptions& options,
     choices->addWidget(same_day_);
     (options.outside_year == OutsideYear::same_day ? same_day_ : last_day_)->setChecked(true);
     layout->addWidget(outside);
+
+    auto* add = new QPushButton(add_edition_label(), this);
+    add->setObjectName(QStringLiteral("add_edition"));
+    connect(add, &QPushButton::clicked, this, [add_edition] { add_edition(); });
+    layout->addWidget(add, 0, Qt::AlignLeft);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));

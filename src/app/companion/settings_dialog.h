@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The "Einstellungen" dialog: start at login, the daily reminder, the tray
-// icon and what a start outside the book's year opens.
+// icon, what a start outside the book's year opens, and adding an edition.
 
 #include "companion_options.h"
 
 #include <QDialog>
+
+#include <functional>
 
 class QCheckBox;
 class QRadioButton;
@@ -16,8 +18,10 @@ class SettingsDialog : public QDialog {
 
 public:
     // Shows `options` and `autostart`; the tray's box is disabled with its
-    // reason when the desktop has no tray.
-    SettingsDialog(QWidget* parent, const CompanionOptions& options, bool autostart, bool tray_available);
+    // reason when the desktop has no tray. "Jahrgang hinzufügen …" runs
+    // `add_edition` at once.
+    SettingsDialog(QWidget* parent, const CompanionOptions& options, bool autostart, bool tray_available,
+                   const std::function<void()>& add_edition);
 
     // What the user chose (read after OK).
     CompanionOptions options() const;

@@ -201,6 +201,11 @@ QString PersonalLayer::marked_chapter(const QString& page, int book, int chap) c
 
 void PersonalLayer::follow_link(const QString& address)
 {
+    if (const int year = progress_link_year(address)) {
+        if (host_.change_edition(year))
+            show_progress();
+        return;
+    }
     if (!address.startsWith(u"NOTIZ|"))
         return;
     const Target verse{Target::Kind::verse, address.section(u'|', 1, 1)};
@@ -248,7 +253,8 @@ void PersonalLayer::show_progress()
     const FormState& state = *host_.state;
     change([&] {
         const std::vector<DayReading> readings = book_readings(*state.book->rsQov, state.book->firstdate, state.book->lastdate);
-        host_.show_page(progress_page(state.book->firstdate, state.book->lastdate, host_.today(), store_->data().read, readings),
+        host_.show_page(progress_page(state.book->firstdate, state.book->lastdate, host_.today(), store_->data().read,
+                                      readings, host_.other_years()),
                         QStringLiteral("Lesefortschritt"));
     });
 }

@@ -38,6 +38,10 @@ struct PersonalHost {
     // Shows the chapter page again, at the verse `key`.
     std::function<void(const QString& key)> show_verse;
     std::function<void(const QString& text)> message;
+    // The years of the other editions, and changing to the one of a year
+    // (false when it cannot be shown).
+    std::function<std::vector<int>()> other_years;
+    std::function<bool(int year)> change_edition;
 };
 
 class PersonalLayer : public QObject {
@@ -61,7 +65,8 @@ public:
     // `page`, a chapter of `book`, with a star before each starred verse and
     // a link to each verse's note; the page itself without any.
     QString marked_chapter(const QString& page, int book, int chap) const;
-    // A link of a mark: "NOTIZ|<verse key>|" opens the verse's note.
+    // A link of the layer's: "NOTIZ|<verse key>|" opens the verse's note,
+    // "FORTSCHRITT|<year>|" that edition's progress.
     void follow_link(const QString& address);
 
     // What the keys, menus and controls do; false (after a message) when
