@@ -15,5 +15,5 @@ struct Author {
     int days;          // devotionals in a leap year; 0 for one author
 };
 
-// Their days add up to 366; in a common year the first writes one fewer.
+// Their days add up to 366; a common year has one of them fewer.
 const std::vector<Author>& authors();

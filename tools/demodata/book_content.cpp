@@ -63,12 +63,11 @@ std::vector<int> author_of_days(int days, std::mt19937& random)
     std::vector<int> bag;
     for (const Author& a : authors())
         bag.insert(bag.end(), std::size_t(a.days), a.aid);
-    // The authors' days fill a leap year; a shorter year drops the first
-    // author's surplus.
+    // The authors' days fill a leap year; a common year leaves the last out.
     if (std::ssize(bag) < days)
         throw std::logic_error("the authors' days do not fill the days of the year");
-    bag.erase(bag.begin(), bag.begin() + (std::ssize(bag) - days));
     shuffle(bag, random);
+    bag.resize(std::size_t(days));
     return bag;
 }
 
