@@ -13,7 +13,8 @@ fail() { echo "FAILED: $*" >&2; exit 1; }
 
 prefix=$work/prefix
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
-for file in bin/selunar share/selunar/qov.mdb share/selunar/elberfelderbibel.mdb share/selunar/qovfiles/qovtemp.htm \
+for file in bin/selunar share/selunar/qov.mdb share/selunar/2025/qov.mdb share/selunar/elberfelderbibel.mdb \
+  share/selunar/qovfiles/qovtemp.htm \
   share/selunar/qov_pics/selunar.png share/applications/de.selunar.Reader.desktop \
   share/icons/hicolor/scalable/apps/de.selunar.Reader.svg share/metainfo/de.selunar.Reader.metainfo.xml; do
   [ -f "$prefix/$file" ] || fail "$file not installed"

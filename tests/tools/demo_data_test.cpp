@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The demo data the build generated into the program folder, as the reader
-// needs it: every date of 2024, every key showable with its verses, the book
-// list agreeing with the Bible, and the variety the tests and users rely on.
+// needs it: in each edition's book every date of its year, every key
+// showable with its verses, the book list agreeing with the Bible, and the
+// variety the tests and users rely on; each edition's days its own.
 
 #include "holidays.h"
 #include "rare_words.h"
@@ -18,8 +19,24 @@
 
 namespace {
 
-const QString book = QStringLiteral(SELUNAR_DATA_DIR "qov.mdb");
 const QString bible = QStringLiteral(SELUNAR_DATA_DIR "elberfelderbibel.mdb");
+
+// The books of the demo data: 2024 in the folder itself, 2025 in its
+// subfolder, which shares the Bible, the templates and the pictures.
+struct Edition {
+    QString book;
+    int year;
+    int days;
+};
+const Edition editions[] = {
+    {QStringLiteral(SELUNAR_DATA_DIR "qov.mdb"), 2024, 366},
+    {QStringLiteral(SELUNAR_DATA_DIR "2025/qov.mdb"), 2025, 365},
+};
+
+void PrintTo(const Edition& edition, std::ostream* out)
+{
+    *out << edition.year;
+}
 
 // Facts of the generated Bible; the texts depend on the module it is made from.
 const std::pair<const char*, QVariant> bible_facts[] = {
@@ -68,12 +85,16 @@ std::vector<Passage> parse_bcv_key(const QString& key)
     return passages;
 }
 
-enum Column { datum, feiertag, leitvers, bibelstelle, bcv1, thema, text, frage, tipp, bibellese, bcv2 };
+enum Column { datum, feiertag, leitvers, bibelstelle, bcv1, thema, text, frage, tipp, bibellese, bcv2, bereich };
+
+QList<Row> days_of(const QString& book)
+{
+    return sqlite_rows(book, "SELECT Datum, feiertag, Leitvers, Bibelstelle, bcv1, Thema, Text, Frage, "
+                             "Tipp, Bibellese, bcv2, bereich FROM QOV ORDER BY Datum");
+}
 
 struct Generated {
     std::map<std::tuple<int, int, int>, QVariant> verses;
-    QList<Row> days = sqlite_rows(book, "SELECT Datum, feiertag, Leitvers, Bibelstelle, bcv1, Thema, Text, Frage, "
-                                        "Tipp, Bibellese, bcv2 FROM QOV ORDER BY Datum");
 
     Generated()
     {
@@ -127,12 +148,21 @@ TEST(DemoData, BibleFacts)
             << std::get<0>(id) << " " << std::get<1>(id) << ":" << std::get<2>(id) << " " << verse.toString().toStdString();
 }
 
-TEST(DemoData, EveryDateOf2024WithEveryFieldButTheHolidayFilledAndItsHoliday)
+// Each edition's book, checked alike.
+class DemoBook : public testing::TestWithParam<Edition> {
+protected:
+    const QString& book = GetParam().book;
+    const QList<Row> days = days_of(book);
+};
+
+INSTANTIATE_TEST_SUITE_P(Editions, DemoBook, testing::ValuesIn(editions));
+
+TEST_P(DemoBook, EveryDateOfTheYearWithEveryFieldButTheHolidayFilledAndItsHoliday)
 {
-    ASSERT_EQ(generated().days.size(), 366);
-    QDate expected(2024, 1, 1);
+    ASSERT_EQ(days.size(), GetParam().days);
+    QDate expected(GetParam().year, 1, 1);
     std::map<QDate, QString> holiday;
-    for (const Row& r : generated().days) {
+    for (const Row& r : days) {
         const std::string day = r[datum].toString().toStdString();
         EXPECT_EQ(r[datum].toString(), expected.toString(Qt::ISODate));
         // A day without a holiday holds Null, never an empty text.
@@ -145,10 +175,11 @@ TEST(DemoData, EveryDateOf2024WithEveryFieldButTheHolidayFilledAndItsHoliday)
         EXPECT_GE(r[text].toString().count("\r\n"), 1) << "one paragraph on " << day;
         EXPECT_FALSE(r[text].toString().contains(QRegularExpression("(^|[^\r])\n"))) << "bare line feed on " << day;
     }
-    EXPECT_EQ(holiday, holidays(2024));
+    EXPECT_EQ(expected, QDate(GetParam().year + 1, 1, 1));
+    EXPECT_EQ(holiday, holidays(GetParam().year));
 }
 
-TEST(DemoData, EveryKeyIsShowableWithItsVersesItsTextNamesItsBookTheGuidingVerseIsItsText)
+TEST_P(DemoBook, EveryKeyIsShowableWithItsVersesItsTextNamesItsBookTheGuidingVerseIsItsText)
 {
     std::map<int, QString> names;
     std::map<int, int> chapters;
@@ -164,7 +195,7 @@ TEST(DemoData, EveryKeyIsShowableWithItsVersesItsTextNamesItsBookTheGuidingVerse
     EXPECT_EQ(names[1], "1. Mose");
     EXPECT_EQ(names[66], "Offenbarung");
 
-    for (const Row& r : generated().days) {
+    for (const Row& r : days) {
         const std::string day = r[datum].toString().toStdString();
         QStringList guiding;
         for (auto [text_column, key_column] : {std::pair(bibelstelle, bcv1), std::pair(bibellese, bcv2)}) {
@@ -188,12 +219,12 @@ TEST(DemoData, EveryKeyIsShowableWithItsVersesItsTextNamesItsBookTheGuidingVerse
     }
 }
 
-TEST(DemoData, VarietyOfKeysBooksAreasAuthorsAndWords)
+TEST_P(DemoBook, VarietyOfKeysBooksAreasAuthorsAndWords)
 {
     std::map<QString, int> forms;
     std::set<int> books;
     int two_readings = 0;
-    for (const Row& r : generated().days) {
+    for (const Row& r : days) {
         two_readings += r[bcv2].toString().contains(';') ? 1 : 0;
         const QStringList keys = r[bcv1].toString().split(';');
         ++forms[QString("%1 references").arg(keys.size())];
@@ -214,8 +245,9 @@ TEST(DemoData, VarietyOfKeysBooksAreasAuthorsAndWords)
         EXPECT_TRUE(books.count(b)) << "book " << b;
     EXPECT_EQ(two_readings, 52) << "every Sunday adds a psalm";
 
-    // Every area its own picture; areas and authors of every day exist; first
-    // names include a Null and an empty one; one author wrote nothing.
+    // Every area its own picture (a subfolder's book those of the folder
+    // above); areas and authors of every day exist; first names include a
+    // Null and an empty one; one author wrote nothing.
     for (const Row& a : sqlite_rows(book, "SELECT bild FROM Bereiche"))
         EXPECT_EQ(QImage(QStringLiteral(SELUNAR_DATA_DIR "qov_pics/") + a[0].toString()).size(), QSize(64, 64));
     for (const char* sql : {"SELECT count(DISTINCT bild) = count(*) FROM Bereiche",
@@ -226,14 +258,58 @@ TEST(DemoData, VarietyOfKeysBooksAreasAuthorsAndWords)
                             "SELECT count(*) = 0 FROM AutorenNeu WHERE coalesce(Nachname, '') = ''",
                             "SELECT count(*) > 0 FROM AutorenNeu WHERE AID NOT IN (SELECT AID FROM QOV)"})
         EXPECT_EQ(sqlite_value(book, sql).toInt(), 1) << sql;
+    // A rare word stands on its dates in its year's book and nowhere else.
     for (const RareWord& w : rare_words) {
+        QStringList expected;
+        for (const QString& date : QString(w.dates).split(';'))
+            if (date.startsWith(QString::number(GetParam().year)))
+                expected << date;
         QStringList dates;
         for (const Row& r : sqlite_rows(book, QString("SELECT Datum FROM QOV WHERE Thema LIKE '%%1%' OR Text LIKE "
                                                       "'%%1%' ORDER BY Datum").arg(QString::fromUtf8(w.word))))
             dates << r[0].toString();
-        EXPECT_EQ(dates.join(';'), QString(w.dates)) << w.word;
+        EXPECT_EQ(dates, expected) << w.word;
         EXPECT_LE(dates.size(), 3);
     }
+}
+
+// Every calendar day of 2025 has a topic, text, guiding verse and reading
+// of its own, none of them the 2024 day's.
+TEST(DemoData, The2025BookSaysSomethingElseThan2024OnEveryCalendarDay)
+{
+    std::map<QString, Row> earlier;
+    for (const Row& r : days_of(editions[0].book))
+        earlier[r[datum].toString().mid(5)] = r;
+    const QList<Row> later = days_of(editions[1].book);
+    ASSERT_EQ(later.size(), 365);
+    int same_area = 0;
+    for (const Row& r : later) {
+        const Row& before = earlier.at(r[datum].toString().mid(5));
+        for (int c : {thema, text, leitvers, bibellese})
+            EXPECT_NE(r[c], before[c]) << r[datum].toString().toStdString() << " column " << c;
+        same_area += r[bereich] == before[bereich] ? 1 : 0;
+    }
+    // The areas are dealt out anew: one of the twelve meets last year's on
+    // about every twelfth day.
+    EXPECT_LT(same_area, 365 / 6);
+}
+
+// Each year's reading plan: 2024 begins with Matthew, 2025 with Genesis,
+// and the Sunday psalms go on where 2024 stopped.
+TEST(DemoData, ReadingsBeginWhereTheirYearDoes)
+{
+    const std::tuple<const Edition&, const char*, const char*> readings[] = {
+        {editions[0], "2024-01-01", "Matthäus 1"},
+        {editions[0], "2024-01-07", "Matthäus 6; Psalm 1"},
+        {editions[0], "2024-12-29", "Hoheslied 5; Psalm 52"},
+        {editions[1], "2025-01-01", "1. Mose 1"},
+        {editions[1], "2025-01-05", "1. Mose 5; Psalm 53"},
+        {editions[1], "2025-12-28", "1. Könige 20,22-43; Psalm 104"},
+    };
+    for (const auto& [edition, date, reading] : readings)
+        EXPECT_EQ(sqlite_value(edition.book, QString("SELECT Bibellese FROM QOV WHERE Datum = '%1'").arg(date)).toString(),
+                  QString::fromUtf8(reading))
+            << date;
 }
 
 } // namespace

@@ -12,8 +12,8 @@ struct Author {
     int aid;
     QVariant vorname;  // text, empty text, or Null
     QString nachname;
-    int days;          // devotionals in the year; 0 for one author
+    int days;          // devotionals in a leap year; 0 for one author
 };
 
-// Their days add up to 366.
+// Their days add up to 366; a common year has one of them fewer.
 const std::vector<Author>& authors();

@@ -27,7 +27,8 @@ void shuffle(std::vector<T>& items, std::mt19937& random)
 // The area of every day: holidays keep their own area; the other days get
 // the areas in a shuffled order, so that every area has 30 or 31 days.
 std::vector<int> area_of_days(const std::vector<QDate>& dates,
-                              const std::map<QDate, QString>& holiday_names, std::mt19937& random)
+                              const std::map<QDate, QString>& holiday_names,
+                              const std::map<QString, HolidayVerse>& verses, std::mt19937& random)
 {
     const auto& areas = topic_areas();
     const int days = int(dates.size());
@@ -40,8 +41,8 @@ std::vector<int> area_of_days(const std::vector<QDate>& dates,
         const auto holiday = holiday_names.find(dates[d]);
         if (holiday == holiday_names.end())
             continue;
-        const auto verse = holiday_verses().find(holiday->second);
-        if (verse == holiday_verses().end())
+        const auto verse = verses.find(holiday->second);
+        if (verse == verses.end())
             continue;
         area[d] = verse->second.area_id;
         --wanted[area[d]];
@@ -62,9 +63,11 @@ std::vector<int> author_of_days(int days, std::mt19937& random)
     std::vector<int> bag;
     for (const Author& a : authors())
         bag.insert(bag.end(), std::size_t(a.days), a.aid);
-    if (std::ssize(bag) != days)
-        throw std::logic_error("the authors' days do not add up to the days of the year");
+    // The authors' days fill a leap year; a common year leaves the last out.
+    if (std::ssize(bag) < days)
+        throw std::logic_error("the authors' days do not fill the days of the year");
     shuffle(bag, random);
+    bag.resize(std::size_t(days));
     return bag;
 }
 
@@ -78,19 +81,21 @@ QString leitvers_of(const std::vector<Reference>& references, const BibleText& b
 
 } // namespace
 
-std::vector<DayRow> compose_book(const BibleText& bible)
+std::vector<DayRow> compose_book(const BibleText& bible, const DemoEdition& edition)
 {
-    const QDate first(book_year, 1, 1);
+    const int year = edition.year;
+    const QDate first(year, 1, 1);
     std::vector<QDate> dates;
-    for (QDate d = first; d.year() == book_year; d = d.addDays(1))
+    for (QDate d = first; d.year() == year; d = d.addDays(1))
         dates.push_back(d);
     const int days = int(dates.size());
 
-    const std::map<QDate, QString> holiday_names = holidays(book_year);
-    std::mt19937 random(book_year);
-    const std::vector<int> areas = area_of_days(dates, holiday_names, random);
+    const std::map<QDate, QString> holiday_names = holidays(year);
+    const std::map<QString, HolidayVerse>& verses = holiday_verses(year);
+    std::mt19937 random(year);
+    const std::vector<int> areas = area_of_days(dates, holiday_names, verses, random);
     const std::vector<int> aids = author_of_days(days, random);
-    const auto readings = reading_plan(bible, first, days);
+    const auto readings = reading_plan(bible, first, days, edition.reading);
 
     std::map<int, int> area_days;
     for (int a : areas)
@@ -98,7 +103,7 @@ std::vector<DayRow> compose_book(const BibleText& bible)
 
     // Holiday verses are fixed; the chooser must not hand them out again.
     GuidingVerseChooser chooser(bible);
-    for (const auto& [name, verse] : holiday_verses())
+    for (const auto& [name, verse] : verses)
         chooser.mark_used(verse.references);
 
     std::map<int, int> area_day;
@@ -112,17 +117,18 @@ std::vector<DayRow> compose_book(const BibleText& bible)
         std::vector<Reference> guiding;
         if (const auto h = holiday_names.find(row.datum); h != holiday_names.end()) {
             row.feiertag = h->second;
-            if (const auto v = holiday_verses().find(h->second); v != holiday_verses().end())
+            if (const auto v = verses.find(h->second); v != verses.end())
                 guiding = v->second.references;
         }
         if (guiding.empty())
-            guiding = chooser.choose(area, nth, area_days[area.id], reference_form_of_day(d));
+            guiding = chooser.choose(area, nth + edition.block_offset, area_days[area.id],
+                                     reference_form_of_day(d));
 
         row.leitvers = leitvers_of(guiding, bible);
         row.bibelstelle = references_text(guiding);
         row.bcv1 = references_key(guiding);
 
-        const DevotionalText text = compose_devotional(area, nth, row.datum,
+        const DevotionalText text = compose_devotional(area, nth, edition.block_offset, row.datum,
                                                        reference_text(guiding.front()));
         row.thema = text.thema;
         row.text = text.text;

@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// The devotional of every day of the demo year, ready for table "QOV".
+// The devotional of every day of a demo edition's year, ready for table "QOV".
 
 #include "bible_text.h"
+#include "demo_editions.h"
 
 #include <QDate>
 #include <QString>
 #include <QVariant>
 
 #include <vector>
-
-inline constexpr int book_year = 2024;
 
 struct DayRow {
     QDate datum;
@@ -28,6 +27,6 @@ struct DayRow {
     int aid = 0;
 };
 
-// One row per day of `book_year`, in date order. The same Bible gives the
-// same rows on every run.
-std::vector<DayRow> compose_book(const BibleText& bible);
+// One row per day of the edition's year, in date order. The same Bible gives
+// the same rows on every run.
+std::vector<DayRow> compose_book(const BibleText& bible, const DemoEdition& edition);

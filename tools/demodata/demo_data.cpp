@@ -5,6 +5,7 @@
 #include "bible_database.h"
 #include "book_content.h"
 #include "book_database.h"
+#include "demo_editions.h"
 #include "pictures.h"
 #include "sqlite_file.h"
 #include "sword_bible.h"
@@ -58,7 +59,12 @@ void write_demo_data(const QString& program_folder, const QString& template_fold
                                  + differences.join("; ").toStdString());
     replace_whole_file(program_folder + "/elberfelderbibel.mdb",
                        [&](const QString& fresh) { write_bible_database(fresh, bible); });
-    const std::vector<DayRow> days = compose_book(bible);
-    replace_whole_file(program_folder + "/qov.mdb",
-                       [&](const QString& fresh) { write_book_database(fresh, days); });
+    for (const DemoEdition& edition : demo_editions()) {
+        const QString folder = edition.folder.isEmpty() ? program_folder
+                                                        : program_folder + "/" + edition.folder;
+        make_folder(folder);
+        const std::vector<DayRow> days = compose_book(bible, edition);
+        replace_whole_file(folder + "/qov.mdb",
+                           [&](const QString& fresh) { write_book_database(fresh, days); });
+    }
 }

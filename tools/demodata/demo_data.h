@@ -6,7 +6,8 @@
 
 // Writes into `program_folder` (created if missing): "elberfelderbibel.mdb"
 // from the Elberfelder module in the SWORD folder `sword_path` (where SWORD
-// looks by default when empty), "qov.mdb" with the composed book, "qovfiles/"
+// looks by default when empty), "qov.mdb" with the composed book of 2024,
+// "2025/qov.mdb" with the book of 2025 (which shares the rest), "qovfiles/"
 // with every file of `template_folder`, and "qov_pics/" with the drawn
 // pictures. Each database replaces its file only when complete.
 // Throws std::runtime_error (or a subclass) naming what failed.

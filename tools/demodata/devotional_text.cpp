@@ -72,6 +72,21 @@ const std::map<QDate, QString>& rare_paragraphs()
         {QDate(2024, 9, 1),
          "Die Hängematte ist wieder im Keller verstaut, der Sommer geht zu Ende. Was bleibt, ist "
          "die Erinnerung an Stunden, in denen die Zeit stillzustehen schien."},
+        {QDate(2025, 1, 21),
+         "Im Wohnzimmer der Großmutter stand ein Schaukelstuhl am Fenster. Dort saß sie jeden "
+         "Abend, die Bibel auf dem Schoß, und sah hinaus, bis es dunkel wurde."},
+        {QDate(2025, 4, 8),
+         "Auf dem Friedhof hängt an jedem Wasserhahn eine Gießkanne. Wer ein Grab pflegt, nimmt "
+         "sie, füllt sie und stellt sie für den Nächsten wieder hin."},
+        {QDate(2025, 6, 17),
+         "Die Kinder haben ihre eigene kleine Gießkanne bekommen. Jeden Morgen gießen sie die "
+         "Bohnen, die sie gesät haben, und schauen nach, ob über Nacht etwas gewachsen ist."},
+        {QDate(2025, 9, 9),
+         "Der alte Schaukelstuhl knarrt bei jeder Bewegung. Niemand im Haus möchte ihn hergeben; "
+         "zu viele Geschichten sind in ihm erzählt worden."},
+        {QDate(2025, 11, 25),
+         "Wenn die Abende lang werden, holt sie den Schaukelstuhl wieder ans Fenster. Sie schaukelt "
+         "langsam, betet für die Nachbarn und wartet darauf, dass die Lichter angehen."},
     };
     return paragraphs;
 }
@@ -81,6 +96,7 @@ const std::map<QDate, QString>& rare_themes()
 {
     static const std::map<QDate, QString> themes = {
         {QDate(2024, 10, 15), "Ein Kompass für den Weg"},
+        {QDate(2025, 2, 11), "Die Sanduhr läuft"},
     };
     return themes;
 }
@@ -92,13 +108,14 @@ const QString& pick(const QStringList& list, int index)
 
 } // namespace
 
-DevotionalText compose_devotional(const TopicArea& area, int area_day, QDate date,
+DevotionalText compose_devotional(const TopicArea& area, int area_day, int block_offset, QDate date,
                                   const QString& guiding_reference)
 {
+    const int n = area_day + block_offset;
     DevotionalText d;
     const int themes = int(area.themes.size());
-    const int round = area_day / themes;
-    d.thema = area.themes[area_day % themes];
+    const int round = n / themes;
+    d.thema = area.themes[n % themes];
     if (round > 0)
         d.thema += " – " + pick(theme_additions(), round - 1 + area.id);
     if (const auto it = rare_themes().find(date); it != rare_themes().end())
@@ -107,16 +124,16 @@ DevotionalText compose_devotional(const TopicArea& area, int area_day, QDate dat
     // Opening and thought advance at different rates, so that the pairs vary.
     const int openings = int(area.openings.size());
     QStringList paragraphs;
-    paragraphs << pick(area.openings, area_day);
-    paragraphs << pick(area.thoughts, area_day + area_day / openings) + " "
-                      + pick(bridges(), area_day + area.id).arg(guiding_reference);
+    paragraphs << pick(area.openings, n);
+    paragraphs << pick(area.thoughts, n + n / openings) + " "
+                      + pick(bridges(), n + area.id).arg(guiding_reference);
     if (const auto it = rare_paragraphs().find(date); it != rare_paragraphs().end())
         paragraphs << it->second;
     if ((date.dayOfYear() + area.id) % 3 != 0)
-        paragraphs << pick(closings(), date.dayOfYear());
+        paragraphs << pick(closings(), date.dayOfYear() + block_offset);
     d.text = paragraphs.join("\r\n");
 
-    d.frage = pick(area.questions, area_day + 1);
-    d.tipp = pick(area.tips, area_day + 2 + area_day / 4);
+    d.frage = pick(area.questions, n + 1);
+    d.tipp = pick(area.tips, n + 2 + n / 4);
     return d;
 }

@@ -17,8 +17,9 @@ struct DevotionalText {
 
 // `area_day` counts the earlier days of the year in the same area (0 for the
 // area's first day), so consecutive days of an area vary their blocks;
-// `guiding_reference` is the German text of the day's first guiding
-// reference, which the text mentions. The rare words of rare_words.h enter
-// on their dates only.
-DevotionalText compose_devotional(const TopicArea& area, int area_day, QDate date,
+// `block_offset` turns every choice of blocks by that many, so that another
+// year's edition reads differently; `guiding_reference` is the German text of
+// the day's first guiding reference, which the text mentions. The rare words
+// of rare_words.h enter on their dates only.
+DevotionalText compose_devotional(const TopicArea& area, int area_day, int block_offset, QDate date,
                                   const QString& guiding_reference);

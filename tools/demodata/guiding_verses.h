@@ -34,8 +34,9 @@ public:
     void mark_used(const std::vector<Reference>& references);
 
     // References for day `area_day` (from 0) of the `area_days` days of
-    // `area` in the year. Falls back to a simpler form when the area has no
-    // unused verse that allows the asked one.
+    // `area` in the year; a day beyond them counts round again, so that a
+    // year can begin its areas elsewhere. Falls back to a simpler form when
+    // the area has no unused verse that allows the asked one.
     std::vector<Reference> choose(const TopicArea& area, int area_day, int area_days,
                                   ReferenceForm form);
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "holiday_verses.h"
 
+#include <stdexcept>
+#include <string>
+
 namespace {
 
 Reference one(Passage p)
@@ -8,9 +11,7 @@ Reference one(Passage p)
     return {{p}};
 }
 
-} // namespace
-
-const std::map<QString, HolidayVerse>& holiday_verses()
+const std::map<QString, HolidayVerse>& verses_2024()
 {
     static const std::map<QString, HolidayVerse> verses = {
         {"Neujahr", {1, {one(verse_range(25, 3, 22, 23))}}},
@@ -46,4 +47,53 @@ const std::map<QString, HolidayVerse>& holiday_verses()
         {"Silvester", {7, {one(single_verse(19, 90, 12)), one(single_verse(58, 13, 8))}}},
     };
     return verses;
+}
+
+const std::map<QString, HolidayVerse>& verses_2025()
+{
+    static const std::map<QString, HolidayVerse> verses = {
+        {"Neujahr", {1, {one(single_verse(23, 43, 19))}}},
+        {"Epiphanias", {3, {one(single_verse(23, 60, 1))}}},
+        {"Aschermittwoch", {8, {one(verse_range(40, 6, 16, 18))}}},
+        {"Palmsonntag", {3, {one(single_verse(40, 21, 9)), one(single_verse(19, 118, 26))}}},
+        {"Gründonnerstag", {10, {one(verse_range(42, 22, 19, 20))}}},
+        {"Karfreitag", {8, {one(single_verse(45, 5, 8)), one(single_verse(47, 5, 21))}}},
+        {"Karsamstag", {4, {one(chapter_span(41, 15, 46, 16, 1))}}},
+        {"Ostersonntag", {4, {one(single_verse(41, 16, 6))}}},
+        {"Ostermontag", {3, {one(verse_range(42, 24, 33, 34))}}},
+        {"Tag der Arbeit", {11, {one(single_verse(19, 90, 17))}}},
+        {"Christi Himmelfahrt", {4, {one(verse_range(43, 14, 2, 3))}}},
+        {"Pfingstsonntag", {10, {one(single_verse(44, 1, 8))}}},
+        {"Pfingstmontag", {12, {one(verse_range(48, 5, 22, 23))}}},
+        {"Trinitatis", {5, {one(single_verse(40, 28, 19))}}},
+        {"Fronleichnam", {7, {one(single_verse(43, 6, 51))}}},
+        {"Tag der Deutschen Einheit", {6, {one(single_verse(19, 133, 1))}}},
+        {"Erntedankfest", {7, {one(single_verse(1, 8, 22)), one(single_verse(19, 103, 2))}}},
+        {"Reformationstag", {1, {one(single_verse(45, 3, 28)), one(verse_range(49, 2, 8, 9))}}},
+        {"Allerheiligen", {10, {one(single_verse(58, 11, 1))}}},
+        {"Volkstrauertag", {6, {one(single_verse(40, 5, 9))}}},
+        {"Buß- und Bettag", {8, {one(single_verse(20, 14, 34)), one(single_verse(44, 3, 19))}}},
+        {"Ewigkeitssonntag", {4, {one(verse_range(43, 11, 25, 26))}}},
+        {"1. Advent", {3, {one(single_verse(23, 9, 2))}}},
+        {"2. Advent", {4, {one(single_verse(59, 5, 8))}}},
+        {"3. Advent", {12, {{{single_verse(23, 35, 4), single_verse(23, 35, 10)}}}}},
+        {"4. Advent", {3, {one(verse_range(50, 4, 4, 5))}}},
+        {"Heiligabend",
+         {3, {one(single_verse(33, 5, 2)), one(single_verse(42, 2, 14)), one(single_verse(56, 2, 11))}}},
+        {"1. Weihnachtstag", {5, {one(single_verse(62, 4, 9))}}},
+        {"2. Weihnachtstag", {3, {one(verse_range(58, 1, 1, 2))}}},
+        {"Silvester", {7, {one(single_verse(19, 31, 15)), one(single_verse(45, 8, 28))}}},
+    };
+    return verses;
+}
+
+} // namespace
+
+const std::map<QString, HolidayVerse>& holiday_verses(int year)
+{
+    if (year == 2024)
+        return verses_2024();
+    if (year == 2025)
+        return verses_2025();
+    throw std::out_of_range("no holiday verses for " + std::to_string(year));
 }

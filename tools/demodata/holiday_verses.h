@@ -14,5 +14,7 @@ struct HolidayVerse {
     std::vector<Reference> references;
 };
 
-// By holiday name, as holidays() names them.
-const std::map<QString, HolidayVerse>& holiday_verses();
+// The verses of the demo edition of `year`, by holiday name as holidays()
+// names them: each year its own. Throws std::out_of_range for a year
+// without an edition.
+const std::map<QString, HolidayVerse>& holiday_verses(int year);

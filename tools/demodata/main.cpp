@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // selunar_demodata [--sword-path DIR] PROGRAM_FOLDER TEMPLATE_FOLDER
-//   Writes the demo data (both databases, templates, pictures) into the
-//   program folder. Same input, same bytes: the build runs it whenever an
-//   output is missing or the generator or its data changed.
+//   Writes the demo data (the Bible, the books of 2024 and, in the subfolder
+//   "2025", of 2025, templates, pictures) into the program folder. Same
+//   input, same bytes: the build runs it whenever an output is missing or
+//   the generator or its data changed.
 // selunar_demodata --bible-module NAME [--sword-path DIR] --out DIR
 //   Writes only elberfelderbibel.mdb, from any installed SWORD Bible module.
 

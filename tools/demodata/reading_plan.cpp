@@ -3,11 +3,11 @@
 
 #include "bible_books.h"
 
+#include <stdexcept>
+
 namespace {
 
-constexpr int first_new_testament_book = 40;
 constexpr int psalms = 19;
-constexpr int proverbs = 20;
 
 void add_chapter_portions(const BibleText& bible, int book, std::vector<Reference>& portions)
 {
@@ -25,20 +25,22 @@ void add_chapter_portions(const BibleText& bible, int book, std::vector<Referenc
 
 } // namespace
 
-std::vector<std::vector<Reference>> reading_plan(const BibleText& bible, QDate first, int days)
+std::vector<std::vector<Reference>> reading_plan(const BibleText& bible, QDate first, int days,
+                                                 const ReadingCourse& course)
 {
     std::vector<Reference> portions;
-    for (int book = first_new_testament_book; book <= bible_book_count; ++book)
-        add_chapter_portions(bible, book, portions);
-    for (int book = proverbs; std::ssize(portions) < days; ++book)
-        add_chapter_portions(bible, book, portions);
+    for (const int start : course.run_starts)
+        for (int book = start; book <= bible_book_count && std::ssize(portions) < days; ++book)
+            add_chapter_portions(bible, book, portions);
+    if (std::ssize(portions) < days)
+        throw std::logic_error("the reading runs end before the year does");
 
     std::vector<std::vector<Reference>> plan;
-    int psalm = 0;
+    int psalm = course.first_psalm;
     for (int day = 0; day < days; ++day) {
         std::vector<Reference> readings = {portions[std::size_t(day)]};
         if (first.addDays(day).dayOfWeek() == Qt::Sunday)
-            readings.push_back({{whole_chapter(psalms, ++psalm)}});
+            readings.push_back({{whole_chapter(psalms, psalm++)}});
         plan.push_back(std::move(readings));
     }
     return plan;
