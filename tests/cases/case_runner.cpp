@@ -34,6 +34,7 @@ struct Case {
     QString data_dir = QStringLiteral(SELUNAR_DATA_DIR);  // the demo data unless a copy is changed
     QStringList setup = {};                                // changes to the copy
     bool read_only = false;                                // the copy and the home folder stay as they were
+    bool single = false;                                   // a copy of the 2024 edition alone
     QStringList script = {};
     QString settings = {};                                 // a settings file's text; none when null
     std::optional<QString> personal = {};                  // the personal store's text
@@ -117,11 +118,14 @@ std::vector<std::pair<QString, Case>> read_cases(const QString& path)
             c.personal = argument_of(rest);
         else if (first == u"unchanged")
             c.read_only = true;
+        else if (first == u"single")
+            c.single = true;
         else if (first == u"arguments")
             c.arguments = rest.split(u' ', Qt::SkipEmptyParts);
         else if (first == u"datadir")
             c.data_dir = rest;
-        else if (QStringList{"remove", "truncate", "garble", "replace", "sql", "fixture", "password", "folder"}
+        else if (QStringList{"remove", "truncate", "garble", "replace", "sql", "fixture", "password", "folder",
+                             "edition", "link"}
                      .contains(first))
             c.setup.append(line);
         else
@@ -190,6 +194,14 @@ void apply(const QString& folder, const QString& step)
     } else if (what == u"folder") {
         QFile::remove(file);
         ASSERT_TRUE(QDir().mkpath(file));
+    } else if (what == u"edition") {
+        // A subfolder holding a book of its own: the demo's 2025 one, or FILE of the copy.
+        const QString book = rest.isEmpty() ? QStringLiteral(SELUNAR_DATA_DIR) + u"2025/qov.mdb"_qs : folder + u'/' + take(rest);
+        ASSERT_TRUE(QDir().mkpath(file));
+        ASSERT_TRUE(QFile::copy(book, file + u"/qov.mdb"_qs)) << book.toStdString();
+        QFile(file + u"/qov.mdb"_qs).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    } else if (what == u"link") {
+        ASSERT_TRUE(QFile::link(take(rest), file)) << file.toStdString();
     }
 }
 
@@ -403,7 +415,7 @@ void run_case(const Case& c)
 {
     QTemporaryDir copy, home;
     QString data_dir = c.data_dir;
-    if (!c.setup.isEmpty() || c.read_only) {
+    if (!c.setup.isEmpty() || c.read_only || c.single) {
         data_dir = copy.path();
         QStringList copied{u"-r"_qs, u"--no-preserve=mode"_qs};
         for (const char* name : {"qov.mdb", "elberfelderbibel.mdb", "qovfiles", "qov_pics"})

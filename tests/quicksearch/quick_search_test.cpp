@@ -196,37 +196,45 @@ TEST(QuickSearchIndex, SearchesEveryFieldButNoPhraseAcrossTwo)
 
 TEST(QuickSearchIndex, SearchesEveryEditionInDateOrderAndTypedDatesInTheShownYear)
 {
-    // Two editions read in the order 2025, 2024, the index lists 2024 first;
-    // a third of 2025 in another folder keeps its place after the first.
-    const auto corpus_of = [](std::initializer_list<std::pair<QDate, int>> days) {
-        Corpus corpus;
-        for (const auto& [date, edition] : days)
-            corpus.days.push_back({date, {u"Hirte"_qs}, edition});
-        return corpus;
-    };
-    Corpus corpus = corpus_of({{QDate(2025, 3, 5), 0}, {QDate(2024, 3, 5), 1}, {QDate(2025, 3, 5), 2}});
-    std::stable_sort(corpus.days.begin(), corpus.days.end(),
-                     [](const CorpusDay& a, const CorpusDay& b) { return a.date < b.date; });
+    // The demo's two books read in the order 2025, 2024, and 2025 once more
+    // as if from another folder: 2024's days come first, and the two of 2025
+    // follow each other date by date in the order they were read.
+    const auto open = [](const char* file) { return OpenDatabase(QStringLiteral(SELUNAR_DATA_DIR) + QLatin1String(file)); };
+    const std::unique_ptr<Database> book2025 = open("2025/qov.mdb"), book2024 = open("qov.mdb");
+    const std::unique_ptr<Database> bible = open("elberfelderbibel.mdb");
     const std::atomic<bool> go{false};
+    const Corpus corpus =
+        read_corpus(std::vector<Database*>{book2025.get(), book2024.get(), book2025.get()}, *bible, go);
+    ASSERT_EQ(corpus.days.size(), 366u + 2 * 365u);
+    EXPECT_EQ(corpus.days[0].date, QDate(2024, 1, 1));
+    EXPECT_EQ(corpus.days[0].edition, 1);
+    EXPECT_EQ(corpus.days[366].date, QDate(2025, 1, 1));
+    EXPECT_EQ(corpus.days[367].date, QDate(2025, 1, 1));
+    EXPECT_EQ(std::pair(corpus.days[366].edition, corpus.days[367].edition), std::pair(0, 2));
+    EXPECT_TRUE(std::is_sorted(corpus.days.begin(), corpus.days.end(),
+                               [](const CorpusDay& a, const CorpusDay& b) { return a.date < b.date; }));
+
     const auto index = std::make_shared<const SearchIndex>(corpus, go);
     const std::vector<BookDays> editions{{QDate(2025, 1, 1), QDate(2025, 12, 31)},
                                          {QDate(2024, 1, 1), QDate(2024, 12, 31)},
                                          {QDate(2025, 1, 1), QDate(2025, 12, 31)}};
     const auto entries = [&](const char16_t* text, int shown) {
-        const QuickResults results(index, {}, BookYears(editions, shown), QStringView(text));
+        const QuickResults results(index, demo().buecher, BookYears(editions, shown), QStringView(text));
         QStringList out;
-        for (int i = 0; i < results.size(); ++i)
+        for (int i = 0; i < results.size() && results.entry(i).kind != QuickEntry::Kind::verse; ++i)
             out.append(results.entry(i).target + u' ' + QString::number(results.entry(i).edition));
         return out;
     };
-    EXPECT_EQ(entries(u"Hirte", 0), (QStringList{u"2024-03-05 1"_qs, u"2025-03-05 0"_qs, u"2025-03-05 2"_qs}));
+    // "Sanduhr" stands in 2025's book only, on 11 February.
+    EXPECT_EQ(entries(u"Sanduhr", 0), (QStringList{u"2025-02-11 0"_qs, u"2025-02-11 2"_qs}));
     // A date without its year is in the shown edition's year, one with its
     // year in the shown edition when it holds it, else in the first that does.
-    EXPECT_EQ(entries(u"5.3.", 1), QStringList{u"2024-03-05 1"_qs});
-    EXPECT_EQ(entries(u"5.3.", 2), QStringList{u"2025-03-05 2"_qs});
-    EXPECT_EQ(entries(u"5.3.2025", 1), QStringList{u"2025-03-05 0"_qs});
-    EXPECT_EQ(entries(u"5.3.2025", 2), QStringList{u"2025-03-05 2"_qs});
-    EXPECT_EQ(entries(u"5.3.2026", 0), QStringList{u" -1"_qs});
+    // (The date comes first; days with the numbers in their text follow.)
+    EXPECT_EQ(entries(u"5.3.", 1).value(0), u"2024-03-05 1"_qs);
+    EXPECT_EQ(entries(u"5.3.", 2).value(0), u"2025-03-05 2"_qs);
+    EXPECT_EQ(entries(u"5.3.2025", 1).value(0), u"2025-03-05 0"_qs);
+    EXPECT_EQ(entries(u"5.3.2025", 2).value(0), u"2025-03-05 2"_qs);
+    EXPECT_EQ(entries(u"5.3.2026", 0).value(0), u" -1"_qs);
 }
 
 TEST(QuickSearchIndex, PutsTypedPlacesFirstAndShowsPassages)
