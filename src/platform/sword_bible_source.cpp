@@ -49,7 +49,7 @@ SwordBibleSource::~SwordBibleSource()
 bool SwordBibleSource::has_book(int book)
 {
     const auto lock = sword_lock();
-    return reads_text(book);
+    return holds_book(book);
 }
 
 int SwordBibleSource::chapter_count(int book)
@@ -66,7 +66,7 @@ std::vector<SourceVerse> SwordBibleSource::chapter(int book, int chap)
     std::map<int, SourceVerse> verses;
     for (const MappedVerse& mapped :
          module_verses_in_chapter(frame_.versification(), versification_, book, chap)) {
-        const Entry entry = read(mapped.verse.book, mapped.verse.chap, mapped.verse.verse);
+        const PlainEntry entry = read(mapped.verse.book, mapped.verse.chap, mapped.verse.verse);
         // What stands before verse 1 is the chapter's superscription.
         const int number = std::max(mapped.frame_verse, 1);
         SourceVerse& verse = verses[number];
@@ -93,11 +93,11 @@ QString SwordBibleSource::verse_text(int book, int chap, int verse)
     return {};
 }
 
-SwordBibleSource::Entry SwordBibleSource::read(int book, int chap, int verse)
+bool SwordBibleSource::position(int book, int chap, int verse)
 {
     const int number = system_->getBookNumberByOSISName(std::string(osis_book_name(book)).c_str());
     if (number < 1)
-        return {};
+        return false;
     // The module's own key is moved, as a copy given to setKey would be made
     // and dropped for every verse.
     auto& key = static_cast<sword::VerseKey&>(*module_.getKey());
@@ -106,11 +106,22 @@ SwordBibleSource::Entry SwordBibleSource::read(int book, int chap, int verse)
     key.setBook(char(number <= old_testament_books ? number : number - old_testament_books));
     key.setChapter(chap);
     key.setVerse(verse);
-    const PlainEntry entry = plain_entry(module_, filters_);
-    return {entry.text, entry.heading};
+    return true;
 }
 
-bool SwordBibleSource::reads_text(int book)
+PlainEntry SwordBibleSource::read(int book, int chap, int verse)
+{
+    if (!position(book, chap, verse))
+        return {};
+    PlainEntry entry = plain_entry(module_, filters_);
+    if (entry.unreadable)
+        throw BibleModuleError(
+            QStringLiteral("Das Modul %1 ist beschädigt: Sein Text lässt sich nicht lesen.").arg(info_.short_name)
+                .toStdString());
+    return entry;
+}
+
+bool SwordBibleSource::holds_book(int book)
 {
     if (const auto known = books_.find(book); known != books_.end())
         return known->second;
@@ -120,8 +131,11 @@ bool SwordBibleSource::reads_text(int book)
     if (number >= 1) {
         const sword::VersificationMgr::Book* b = system_->getBook(number - 1);
         for (int chap = 1; chap <= b->getChapterMax() && !found; ++chap)
-            for (int verse = 1; verse <= b->getVerseMax(chap) && !found; ++verse)
-                found = !read(book, chap, verse).text.isEmpty();
+            for (int verse = 1; verse <= b->getVerseMax(chap) && !found; ++verse) {
+                position(book, chap, verse);
+                module_.getRawEntryBuf();
+                found = module_.getEntrySize() > 0;
+            }
     }
     books_[book] = found;
     return found;

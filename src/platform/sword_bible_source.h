@@ -39,13 +39,14 @@ public:
     QString verse_text(int book, int chap, int verse) override;
 
 private:
-    // The plain text of a verse in the module's numbering.
-    struct Entry {
-        QString text;
-        QString heading;
-    };
-    Entry read(int book, int chap, int verse);
-    bool reads_text(int book);
+    // Moves the module's key to a verse in its own numbering; false for a
+    // book its versification lacks.
+    bool position(int book, int chap, int verse);
+    // The plain text of a verse in the module's numbering. Throws
+    // BibleModuleError when its data cannot be read.
+    PlainEntry read(int book, int chap, int verse);
+    // Whether the index holds any entry of the book.
+    bool holds_book(int book);
     void require_data() const;
 
     std::shared_ptr<SwordManager> manager_;

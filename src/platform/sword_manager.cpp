@@ -5,6 +5,22 @@
 
 #include <localemgr.h>
 
+namespace {
+
+// The reader names books itself and reads verses by number, so libsword's
+// translated book names (a hundred files, most of the time it takes to load
+// the modules) are left unread: its locale manager is given no folder before
+// libsword makes its own. Once made it stays, as keys keep its locales.
+struct LocaleFree : sword::LocaleMgr {
+    static void leave_locales_unread()
+    {
+        if (!systemLocaleMgr)
+            setSystemLocaleMgr(new sword::LocaleMgr(""));
+    }
+};
+
+} // namespace
+
 // Neither constructor loads: libsword calls loadConfigDir while it loads, and
 // only a constructed manager hears of it.
 SwordManager::SwordManager() : sword::SWMgr(nullptr, nullptr, false)
@@ -17,14 +33,7 @@ SwordManager::SwordManager(const QByteArray& folder) : sword::SWMgr(folder.const
 
 std::shared_ptr<SwordManager> SwordManager::make(const QString& folder)
 {
-    // The reader names books itself and reads verses by number, so
-    // libsword's translated book names (a hundred files, most of the time
-    // it takes to load) are left unread.
-    static const bool without_locales = [] {
-        sword::LocaleMgr::setSystemLocaleMgr(new sword::LocaleMgr(""));
-        return true;
-    }();
-    (void)without_locales;
+    LocaleFree::leave_locales_unread();
     std::shared_ptr<SwordManager> manager;
     if (folder.isEmpty())
         manager.reset(new SwordManager());
@@ -47,6 +56,7 @@ void SwordManager::load_modules()
 
 void SwordManager::loadConfigDir(const char* path)
 {
-    description_folders_ << QFile::decodeName(path);
+    if (!description_folders_.contains(QFile::decodeName(path)))
+        description_folders_ << QFile::decodeName(path);
     sword::SWMgr::loadConfigDir(path);
 }

@@ -40,8 +40,9 @@ namespace {
 // character: no text holds one, and the filters pass it through.
 constexpr char raw_marker = '\x01';
 
-// Footnotes of OSIS and ThML, of GBF, and ThML's cross-references.
-constexpr std::string_view cut_elements[] = {"<note", "<RF>", "<scripRef"};
+// Footnotes of OSIS and ThML, of GBF, ThML's cross-references, and the end
+// of a GBF heading, which stays in the text.
+constexpr std::string_view cut_elements[] = {"<note", "<RF>", "<scripRef", "<Ts>"};
 
 void mark_cut_elements(sword::SWBuf& raw)
 {
@@ -192,7 +193,8 @@ QString headings_before_verse(sword::SWModule& module, const OptionFilters& filt
 PlainEntry plain_entry(sword::SWModule& module, const OptionFilters& filters)
 {
     sword::SWBuf raw = module.getRawEntryBuf();
+    const bool unreadable = raw.length() == 0 && module.getEntrySize() > 0;
     module.getEntryAttributes().clear();
     strip(module, filters, raw, true);
-    return {finished(decoded(module, raw.c_str())), headings_before_verse(module, filters)};
+    return {finished(decoded(module, raw.c_str())), headings_before_verse(module, filters), unreadable};
 }

@@ -16,6 +16,9 @@ class SWOptionFilter;
 struct PlainEntry {
     QString text;
     QString heading;  // the headings before the verse, one per line
+    // The index gives the entry a size, yet nothing could be read (a
+    // compressed block that does not inflate).
+    bool unreadable = false;
 };
 
 using OptionFilters = std::vector<sword::SWOptionFilter*>;
