@@ -59,8 +59,19 @@ void add_damaged_modules(const SwordTestFolder& folder)
 {
     const QString cut = folder.copy_module("engKJV2006eb", "Abgeschnitten");
     resize(cut + "/ot.bzz", size_of(cut + "/ot.bzz") / 2);
+    // An entry cut in two, and one entry fewer than the versification needs.
     const QString index = folder.copy_module("engKJV2006eb", "Verzeichnisrest");
-    resize(index + "/nt.bzv", size_of(index + "/nt.bzv") - 3);
+    resize(index + "/ot.bzv", size_of(index + "/ot.bzv") - 3);
+    const QString short_index = folder.copy_module("engKJV2006eb", "Verzeichnisende");
+    resize(short_index + "/nt.bzv", size_of(short_index + "/nt.bzv") - 10);
+    // A verse beyond the end of its block: the start of Genesis 1,1 (entry
+    // 4, after the module's, the testament's, the book's and the chapter's).
+    const QString pointer = folder.copy_module("engKJV2006eb", "Zeiger");
+    QFile verses(pointer + "/ot.bzv");
+    ASSERT_TRUE(verses.open(QIODevice::ReadWrite));
+    verses.seek(4 * 10 + 4);
+    verses.write("\x00\xff\xff\xff", 4);
+    verses.close();
     const QString new_testament = folder.copy_module("engKJV2006eb", "NurNT", {"Abbreviation=NT"});
     for (const char* name : {"/ot.bzs", "/ot.bzv", "/ot.bzz"})
         ASSERT_TRUE(QFile::remove(new_testament + name));
@@ -101,8 +112,12 @@ TEST(SwordLibrary, ListsEveryBibleModuleAndTheReasonItCannotBeChosen)
         {"Ohnedaten", "Ohnedaten", "Ohnedaten", "en", false, "beschädigt", "Die Textdateien fehlen."},
         {"Schluessel", "Schluessel", "Schluessel", "en", true, "", ""},
         refused("Treiberlos", "Libsword kann das Modul nicht öffnen."),
-        {"Verzeichnisrest", "KJV", "King James Version", "en", false, "beschädigt",
+        {"Verzeichnisende", "KJV", "King James Version", "en", false, "beschädigt",
          "Die Datei nt.bzv ist abgeschnitten."},
+        {"Verzeichnisrest", "KJV", "King James Version", "en", false, "beschädigt",
+         "Die Datei ot.bzv ist abgeschnitten."},
+        {"Zeiger", "KJV", "King James Version", "en", false, "beschädigt",
+         "Die Datei ot.bzv verweist über das Ende der Textdaten hinaus."},
     };
     EXPECT_EQ(SwordLibrary(folder.path()).modules(), expected);
 }
