@@ -87,7 +87,8 @@ const BibleFrame& BookBibleSource::frame()
             std::vector<int>& chapters = counts[std::size_t(book - 1)];
             if (int(chapters.size()) < chap)
                 chapters.resize(std::size_t(chap), 0);
-            chapters[std::size_t(chap - 1)] = std::max(chapters[std::size_t(chap - 1)], field(texte_, verse_field));
+            // The index gives the verses in order: the last is the highest.
+            chapters[std::size_t(chap - 1)] = field(texte_, verse_field);
         }
         frame_.emplace(std::move(counts));
     }

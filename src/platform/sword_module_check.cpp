@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -79,7 +78,7 @@ QString read_blocks(const QByteArray& index, const QString& index_name, qint64 d
 {
     if (index.size() % 12 != 0)
         return QStringLiteral("Die Datei %1 ist abgeschnitten.").arg(index_name);
-    for (qsizetype at = 0; at < index.size(); at += 12) {
+    for (qsizetype at = 0; at + 12 <= index.size(); at += 12) {
         const Block block{number_at(index, at, 4), number_at(index, at + 4, 4), number_at(index, at + 8, 4)};
         if (block.start + block.size > quint64(data_size) || block.inflated > largest_block)
             return QStringLiteral("Die Datei %1 verweist über das Ende der Textdaten hinaus.").arg(index_name);
@@ -107,7 +106,7 @@ QString testament_fault(const Layout& layout, const Testament& files, qint64 nee
             return fault;
     }
     const int start_bytes = layout.compressed ? 8 : 4;
-    for (qsizetype at = 0; at < index->size(); at += layout.entry_size) {
+    for (qsizetype at = 0; at + layout.entry_size <= index->size(); at += layout.entry_size) {
         const quint64 size = number_at(*index, at + start_bytes, layout.size_bytes);
         if (size == 0)
             continue;

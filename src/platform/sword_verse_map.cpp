@@ -64,8 +64,8 @@ std::vector<MappedVerse> module_verses_in_chapter(const QString& frame_system, c
         return mapped;
     }
     // The module chapters that hold verses of this chapter: those its verses
-    // map onto, and the chapter of the same number.
-    std::set<std::pair<int, int>> chapters{{book, chap}};
+    // map onto.
+    std::set<std::pair<int, int>> chapters;
     for (int verse = 1; verse <= verse_max(frame, book, chap); ++verse) {
         const ModuleVerse there = translated(frame, module, {book, chap, verse});
         chapters.insert({there.book, there.chap});

@@ -58,19 +58,20 @@ qint64 size_of(const QString& path)
 void add_damaged_modules(const SwordTestFolder& folder)
 {
     const QString cut = folder.copy_module("engKJV2006eb", "Abgeschnitten");
-    resize(cut + "/ot.bzz", size_of(cut + "/ot.bzz") / 2);
-    // An entry cut in two, and one entry fewer than the versification needs.
+    resize(cut + "/ot.bzz", size_of(cut + "/ot.bzz") - 100);
+    // A piece of an entry more, and one entry fewer than the versification
+    // needs.
     const QString index = folder.copy_module("engKJV2006eb", "Verzeichnisrest");
-    resize(index + "/ot.bzv", size_of(index + "/ot.bzv") - 3);
+    resize(index + "/ot.bzv", size_of(index + "/ot.bzv") + 3);
     const QString short_index = folder.copy_module("engKJV2006eb", "Verzeichnisende");
     resize(short_index + "/nt.bzv", size_of(short_index + "/nt.bzv") - 10);
-    // A verse beyond the end of its block: the start of Genesis 1,1 (entry
-    // 4, after the module's, the testament's, the book's and the chapter's).
+    // A verse running past the end of its block: the last of the Old
+    // Testament, which ends its block, made longer.
     const QString pointer = folder.copy_module("engKJV2006eb", "Zeiger");
     QFile verses(pointer + "/ot.bzv");
     ASSERT_TRUE(verses.open(QIODevice::ReadWrite));
-    verses.seek(4 * 10 + 4);
-    verses.write("\x00\xff\xff\xff", 4);
+    verses.seek(verses.size() - 2);
+    verses.write("\xff\xff", 2);
     verses.close();
     const QString new_testament = folder.copy_module("engKJV2006eb", "NurNT", {"Abbreviation=NT"});
     for (const char* name : {"/ot.bzs", "/ot.bzv", "/ot.bzz"})

@@ -119,8 +119,9 @@ TEST(SwordText, VersesOfAnotherNumberingStandWhereTheFrameNumbersThem)
     EXPECT_EQ(nrsv->verse_text(66, 13, 1), "Eighteen. Thirteen one.");
     EXPECT_EQ(nrsv->verse_text(66, 12, 18), "");
     // In its own numbering it reads verse for verse.
-    expect_chapter(*library.open("NrsvProbe", BibleFrame("NRSV")), 66, 12,
-                   {{17, "Seventeen.", ""}, {18, "Eighteen.", ""}});
+    const std::unique_ptr<BibleSource> own = library.open("NrsvProbe", BibleFrame("NRSV"));
+    expect_chapter(*own, 66, 12, {{17, "Seventeen.", ""}, {18, "Eighteen.", ""}});
+    expect_chapter(*own, 66, 13, {{1, "Thirteen one.", ""}, {2, "Thirteen two.", ""}});
     // A superscription the frame does not number heads verse 1.
     expect_chapter(*library.open("SynodalProbe", BibleFrame("KJV")), 19, 3,
                    {{1, "Herr, wie viele.", "Psalm Davids."}, {2, "Viele sagen.", ""}});
