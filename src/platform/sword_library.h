@@ -29,8 +29,9 @@ class SwordManager;
 // Looks the modules up once, when it is made: libsword reads their
 // descriptions, and the data files of each Bible module are checked so that a
 // damaged one is refused here rather than read later. Nothing is written in
-// the module folders. The library and the sources it opens may be used from
-// any thread; calls into libsword are serialised.
+// the module folders. Libraries and sources may live on different threads
+// (calls into libsword are serialised); each source is used by one thread
+// at a time.
 class SwordLibrary {
 public:
     // Where the SWORD programs look: SWORD_PATH, the folder the system's
