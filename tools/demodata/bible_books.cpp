@@ -1,43 +1,33 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "bible_books.h"
 
-#include <algorithm>
-
 const std::array<BibleBook, bible_book_count>& bible_books()
 {
     static const std::array<BibleBook, bible_book_count> books = {{
-        {"Gen", "1. Mose", 50}, {"Exod", "2. Mose", 40}, {"Lev", "3. Mose", 27},
-        {"Num", "4. Mose", 36}, {"Deut", "5. Mose", 34}, {"Josh", "Josua", 24},
-        {"Judg", "Richter", 21}, {"Ruth", "Rut", 4}, {"1Sam", "1. Samuel", 31},
-        {"2Sam", "2. Samuel", 24}, {"1Kgs", "1. Könige", 22}, {"2Kgs", "2. Könige", 25},
-        {"1Chr", "1. Chronik", 29}, {"2Chr", "2. Chronik", 36}, {"Ezra", "Esra", 10},
-        {"Neh", "Nehemia", 13}, {"Esth", "Ester", 10}, {"Job", "Hiob", 42},
-        {"Ps", "Psalm", 150}, {"Prov", "Sprüche", 31}, {"Eccl", "Prediger", 12},
-        {"Song", "Hoheslied", 8}, {"Isa", "Jesaja", 66}, {"Jer", "Jeremia", 52},
-        {"Lam", "Klagelieder", 5}, {"Ezek", "Hesekiel", 48}, {"Dan", "Daniel", 12},
-        {"Hos", "Hosea", 14}, {"Joel", "Joel", 3}, {"Amos", "Amos", 9},
-        {"Obad", "Obadja", 1}, {"Jonah", "Jona", 4}, {"Mic", "Micha", 7},
-        {"Nah", "Nahum", 3}, {"Hab", "Habakuk", 3}, {"Zeph", "Zefanja", 3},
-        {"Hag", "Haggai", 2}, {"Zech", "Sacharja", 14}, {"Mal", "Maleachi", 4},
-        {"Matt", "Matthäus", 28}, {"Mark", "Markus", 16}, {"Luke", "Lukas", 24},
-        {"John", "Johannes", 21}, {"Acts", "Apostelgeschichte", 28}, {"Rom", "Römer", 16},
-        {"1Cor", "1. Korinther", 16}, {"2Cor", "2. Korinther", 13}, {"Gal", "Galater", 6},
-        {"Eph", "Epheser", 6}, {"Phil", "Philipper", 4}, {"Col", "Kolosser", 4},
-        {"1Thess", "1. Thessalonicher", 5}, {"2Thess", "2. Thessalonicher", 3}, {"1Tim", "1. Timotheus", 6},
-        {"2Tim", "2. Timotheus", 4}, {"Titus", "Titus", 3}, {"Phlm", "Philemon", 1},
-        {"Heb", "Hebräer", 13}, {"Jas", "Jakobus", 5}, {"1Pet", "1. Petrus", 5},
-        {"2Pet", "2. Petrus", 3}, {"1John", "1. Johannes", 5}, {"2John", "2. Johannes", 1},
-        {"3John", "3. Johannes", 1}, {"Jude", "Judas", 1}, {"Rev", "Offenbarung", 22},
+        {"1. Mose", 50}, {"2. Mose", 40}, {"3. Mose", 27},
+        {"4. Mose", 36}, {"5. Mose", 34}, {"Josua", 24},
+        {"Richter", 21}, {"Rut", 4}, {"1. Samuel", 31},
+        {"2. Samuel", 24}, {"1. Könige", 22}, {"2. Könige", 25},
+        {"1. Chronik", 29}, {"2. Chronik", 36}, {"Esra", 10},
+        {"Nehemia", 13}, {"Ester", 10}, {"Hiob", 42},
+        {"Psalm", 150}, {"Sprüche", 31}, {"Prediger", 12},
+        {"Hoheslied", 8}, {"Jesaja", 66}, {"Jeremia", 52},
+        {"Klagelieder", 5}, {"Hesekiel", 48}, {"Daniel", 12},
+        {"Hosea", 14}, {"Joel", 3}, {"Amos", 9},
+        {"Obadja", 1}, {"Jona", 4}, {"Micha", 7},
+        {"Nahum", 3}, {"Habakuk", 3}, {"Zefanja", 3},
+        {"Haggai", 2}, {"Sacharja", 14}, {"Maleachi", 4},
+        {"Matthäus", 28}, {"Markus", 16}, {"Lukas", 24},
+        {"Johannes", 21}, {"Apostelgeschichte", 28}, {"Römer", 16},
+        {"1. Korinther", 16}, {"2. Korinther", 13}, {"Galater", 6},
+        {"Epheser", 6}, {"Philipper", 4}, {"Kolosser", 4},
+        {"1. Thessalonicher", 5}, {"2. Thessalonicher", 3}, {"1. Timotheus", 6},
+        {"2. Timotheus", 4}, {"Titus", 3}, {"Philemon", 1},
+        {"Hebräer", 13}, {"Jakobus", 5}, {"1. Petrus", 5},
+        {"2. Petrus", 3}, {"1. Johannes", 5}, {"2. Johannes", 1},
+        {"3. Johannes", 1}, {"Judas", 1}, {"Offenbarung", 22},
     }};
     return books;
-}
-
-int book_number_of_osis(std::string_view osis_name)
-{
-    const auto& books = bible_books();
-    const auto it = std::find_if(books.begin(), books.end(),
-                                 [&](const BibleBook& b) { return b.osis_name == osis_name; });
-    return it == books.end() ? 0 : int(it - books.begin()) + 1;
 }
 
 const QString& german_book_name(int book)

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "sword_bible.h"
 
-#include "bible_books.h"
+#include "osis_books.h"
 
 #include <QFile>
-#include <QRegularExpression>
 
 #include <swmgr.h>
 #include <swmodule.h>
@@ -138,39 +137,6 @@ QString osis_to_plain(const std::string& osis)
 
 namespace {
 
-// Characters that may begin the word after a cut element; an element before
-// them sat between two words.
-bool begins_word(QChar c)
-{
-    return c.isLetterOrNumber() || c == QChar(0x201C) || c == QChar(0x2018);
-}
-
-} // namespace
-
-std::optional<QString> finish_verse_text(const QString& plain)
-{
-    QString joined;
-    joined.reserve(plain.size());
-    for (qsizetype i = 0; i < plain.size(); ++i) {
-        const QChar c = plain[i];
-        if (c != cut_marker) {
-            joined += c;
-            continue;
-        }
-        const bool after_word = !joined.isEmpty() && !joined.back().isSpace();
-        const bool before_word = i + 1 < plain.size() && begins_word(plain[i + 1]);
-        if (after_word && before_word)
-            joined += u' ';
-    }
-    static const QRegularExpression other_numbering("\\([HG]\\d+:\\d+\\)");
-    QString text = joined.remove(other_numbering).simplified();
-    if (text.isEmpty())
-        return std::nullopt;
-    return text;
-}
-
-namespace {
-
 // A given folder is read alone: the user's own SWORD folder must not stand in
 // for a module that the folder lacks.
 std::unique_ptr<sword::SWMgr> sword_manager(const QString& sword_path)
@@ -222,7 +188,7 @@ BibleText read_sword_bible(const QString& module_name, const QString& sword_path
         key->setTestament(testament);
         for (char b = 1; b <= key->getBookMax(); ++b) {
             key->setBook(b);
-            const int book = book_number_of_osis(key->getOSISBookName());
+            const int book = book_of_osis(key->getOSISBookName());
             if (book == 0)
                 continue;
             for (int chapter = 1; chapter <= key->getChapterMax(); ++chapter) {
