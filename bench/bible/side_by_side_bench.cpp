@@ -18,8 +18,8 @@ const QString hilitebcv = QStringLiteral("19_119_1-8/19_119_97-104/19_119_169-17
 
 void BM_SideBySidePsalm119(benchmark::State& bench, std::vector<QString> modules)
 {
-    const FormState state = load_form_resources(QStringLiteral(SELUNAR_DATA_DIR));
-    BookBibleSource book(*state.rsTexte);
+    const std::unique_ptr<OpenBook> open = open_book(QStringLiteral(SELUNAR_DATA_DIR));
+    BookBibleSource book(*open->rsTexte);
     const SwordLibrary library;
     for (const QString& name : modules)
         if (std::none_of(library.modules().begin(), library.modules().end(),
@@ -31,7 +31,7 @@ void BM_SideBySidePsalm119(benchmark::State& bench, std::vector<QString> modules
             const auto module = library.open(name, book.frame());
             columns.push_back({module->short_name(), module->has_book(19), module->chapter(19, 119)});
         }
-        QString page = side_by_side_chapter(19, 119, columns, state.tplbibel, state.tplvers, state.lists.buecher,
+        QString page = side_by_side_chapter(19, 119, columns, open->tplbibel, open->tplvers, open->lists.buecher,
                                             hilitebcv);
         benchmark::DoNotOptimize(page);
     }
