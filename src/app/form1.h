@@ -199,7 +199,8 @@ private:
     // The daily companion (form1_companion.cpp)
     void create_companion();
     // Editions (form1_editions.cpp): the open book replaced whole by `book`
-    // (its queries so far in `record`), showing its `day` in the mode shown.
+    // (its queries so far in `record`): its `day` in the day view, the Bible
+    // at its place, the views shown as before.
     void create_editions(Shelf shelf);
     void replace_book(std::unique_ptr<OpenBook> book, QStringList record, QDate day);
     void run_edition_command(KeyCommand command);

@@ -9,6 +9,8 @@
 #include "editions/editions_control.h"
 #include "html_view.h"
 
+#include <array>
+
 #include <QMenu>
 
 void Form1::create_editions(Shelf shelf)
@@ -37,7 +39,8 @@ void Form1::create_editions(Shelf shelf)
 
 void Form1::replace_book(std::unique_ptr<OpenBook> book, QStringList record, QDate day)
 {
-    const bool in_bible = bible_mode();
+    // The reader goes on seeing the view (or the search panel) seen before.
+    const std::array<bool, 2> shown{!WB[0]->isHidden(), !WB[1]->isHidden()};
     // The record is of the databases now open, from their lookup lists on.
     queries_ = std::move(record);
     const auto observe = [this](const QString& source) { queries_.append(source); };
@@ -54,8 +57,9 @@ void Form1::replace_book(std::unique_ptr<OpenBook> book, QStringList record, QDa
             bible_navigate(QStringLiteral("1_1_0"), false, true);
     });
     report_failures([this, day] { show_day(day); });
-    if (in_bible)
-        bible_activate(true);
+    for (int view : {0, 1})
+        WB[view]->setVisible(shown[view]);
+    views_changed();
 }
 
 void Form1::run_edition_command(KeyCommand command)

@@ -210,7 +210,7 @@ Outcome run(const Case& c, const QString& data_dir, const QString& home)
     QTemporaryDir work;
     QFile script(work.filePath(QStringLiteral("session.script")));
     EXPECT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write((c.script.join(u'\n') + u'\n').toUtf8());
+    script.write(QString(c.script.join(u'\n') + u'\n').replace(QStringLiteral("$DATA"), QDir::cleanPath(data_dir)).toUtf8());
     script.close();
     QDir(work.path()).mkdir(QStringLiteral("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -218,9 +218,9 @@ Outcome run(const Case& c, const QString& data_dir, const QString& home)
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), work.filePath(QStringLiteral("runtime")));
     // No session bus: a reminder must not reach the desktop of whoever runs the tests.
     env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=") + work.filePath(QStringLiteral("no-bus")));
+    // Nor its files: the user's folders are the case's own.
     for (const char* variable : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
-        if (!home.isEmpty())
-            env.insert(QString::fromLatin1(variable), home);
+        env.insert(QString::fromLatin1(variable), home);
 
     QProcess program;
     program.setWorkingDirectory(work.path());
@@ -430,13 +430,13 @@ void run_case(const Case& c)
     if (c.read_only)
         snapshot(copy.path(), false);
     const auto before = c.read_only ? snapshot(copy.path()) : std::map<QString, QByteArray>();
-    const Outcome outcome = run(c, data_dir, c.read_only ? home.path() : QString());
+    const Outcome outcome = run(c, data_dir, home.path());
     ASSERT_TRUE(outcome.finished);
     ASSERT_EQ(outcome.exit_code, c.exit_code) << outcome.errors.toStdString();
     EXPECT_TRUE(c.dumps < 0 || outcome.dumps.size() == size_t(c.dumps)) << outcome.dumps.size() << " dumps";
     for (const auto& [line, fact] : c.checks) {
         SCOPED_TRACE(QStringLiteral("%1.cases:%2").arg(c.file).arg(line).toStdString());
-        check(outcome, fact);
+        check(outcome, QString(fact).replace(QStringLiteral("$DATA"), QDir::cleanPath(data_dir)));
     }
     if (c.read_only) {
         EXPECT_EQ(snapshot(copy.path()), before);
