@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Process start to the first day page written: the program runs a scripted
-// session with one dump on the demo data; with argument 1 it also reads a
-// kept place (zoom 150 %, the Bible mode at Psalm 119) from a settings file. Also reports the processor time a
-// run takes (user and system, which a busy machine does not inflate) and the
-// session's peak memory (resident set size).
+// session with one dump on the demo's 2024 edition alone; with argument 1 it
+// also reads a kept place (zoom 150 %, the Bible mode at Psalm 119) from a
+// settings file; with argument 10 the data folder holds nine more editions
+// (copies of the demo's 2025 book in subfolders), each found and probed.
+// Also reports the processor time a run takes (user and system, which a busy
+// machine does not inflate) and the session's peak memory (resident set size).
 
 #include <benchmark/benchmark.h>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -29,7 +32,17 @@ void BM_StartToFirstDayPage(benchmark::State& bench)
     file.open(QIODevice::WriteOnly);
     file.write("dump start.json\n");
     file.close();
-    QStringList arguments{QStringLiteral("--data-dir"), QStringLiteral(SELUNAR_DATA_DIR), QStringLiteral("--today"),
+    // The 2024 edition's parts, linked; more editions copied beside them.
+    const QString data = folder.filePath(QStringLiteral("data"));
+    QDir().mkpath(data);
+    for (const char* part : {"qov.mdb", "elberfelderbibel.mdb", "qovfiles", "qov_pics"})
+        QFile::link(QStringLiteral(SELUNAR_DATA_DIR) + QLatin1String(part), data + u'/' + QLatin1String(part));
+    for (int edition = 2; edition <= bench.range(0); ++edition) {
+        const QString sub = data + QStringLiteral("/Jahrgang %1").arg(edition);
+        QDir().mkpath(sub);
+        QFile::copy(QStringLiteral(SELUNAR_DATA_DIR "2025/qov.mdb"), sub + QStringLiteral("/qov.mdb"));
+    }
+    QStringList arguments{QStringLiteral("--data-dir"), data, QStringLiteral("--today"),
                           QStringLiteral("2024-03-05"), QStringLiteral("--script"), script};
     if (bench.range(0) == 1) {
         const QString kept = folder.filePath(QStringLiteral("kept.ini"));
@@ -61,6 +74,6 @@ void BM_StartToFirstDayPage(benchmark::State& bench)
         benchmark::Counter(1000 * (processor_seconds(after) - processor_seconds(before)) / bench.iterations());
     bench.counters["peak_rss_MB"] = static_cast<double>(after.ru_maxrss) / 1024;
 }
-BENCHMARK(BM_StartToFirstDayPage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(BM_StartToFirstDayPage)->Arg(0)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
 } // namespace

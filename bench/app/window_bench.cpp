@@ -3,6 +3,7 @@
 // its view, laid out and painted. Runs on the demo data in the program folder
 // with the offscreen platform.
 
+#include "editions/editions_control.h"
 #include "form1.h"
 #include "quick_search/quick_search.h"
 
@@ -93,5 +94,21 @@ void BM_QuickSearchKeystroke(benchmark::State& bench)
     }
 }
 BENCHMARK(BM_QuickSearchKeystroke)->Unit(benchmark::kMillisecond);
+
+// Changing between the demo's two editions on the same day (2024 and 2025
+// in turn), the open book replaced whole, with the repaint.
+void BM_ChangeEdition(benchmark::State& bench)
+{
+    const std::unique_ptr<Form1> form = started_window();
+    const qsizetype first = form->editions().edition_of_year(2024);
+    const qsizetype second = form->editions().edition_of_year(2025);
+    bool later = true;
+    for (auto _ : bench) {
+        form->editions().change_to(later ? second : first);
+        form->repaint();
+        later = !later;
+    }
+}
+BENCHMARK(BM_ChangeEdition)->Unit(benchmark::kMillisecond);
 
 } // namespace

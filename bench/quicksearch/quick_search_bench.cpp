@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The quick search on the demo data: building the index from both files
-// (with the memory it keeps), and one search per text with every hit counted.
+// The quick search on the demo data: building the index from the book and
+// the Bible (with the memory it keeps), over one edition and over ten (the
+// 2024 book and nine copies of the 2025 one, each opened on its own), and
+// one search per text with every hit counted.
 
 #include "database.h"
 #include "lookup_lists.h"
@@ -14,10 +16,26 @@
 
 namespace {
 
+constexpr int most_editions = 10;
+
 struct Demo {
-    std::unique_ptr<Database> book = OpenDatabase(QStringLiteral(SELUNAR_DATA_DIR "qov.mdb"));
+    std::vector<std::unique_ptr<Database>> books = [] {
+        std::vector<std::unique_ptr<Database>> opened;
+        opened.push_back(OpenDatabase(QStringLiteral(SELUNAR_DATA_DIR "qov.mdb")));
+        for (int i = 1; i < most_editions; ++i)
+            opened.push_back(OpenDatabase(QStringLiteral(SELUNAR_DATA_DIR "2025/qov.mdb")));
+        return opened;
+    }();
     std::unique_ptr<Database> bible = OpenDatabase(QStringLiteral(SELUNAR_DATA_DIR "elberfelderbibel.mdb"));
-    Buecher buecher = setcombo(*book).buecher;
+    Buecher buecher = setcombo(*books.front()).buecher;
+
+    std::vector<Database*> first(int editions) const
+    {
+        std::vector<Database*> some;
+        for (int i = 0; i < editions; ++i)
+            some.push_back(books[i].get());
+        return some;
+    }
 };
 
 Demo& demo()
@@ -26,10 +44,10 @@ Demo& demo()
     return made;
 }
 
-std::shared_ptr<const SearchIndex> built_index()
+std::shared_ptr<const SearchIndex> built_index(int editions)
 {
     static const std::atomic<bool> go{false};
-    return std::make_shared<const SearchIndex>(read_corpus(std::vector<Database*>{demo().book.get()}, *demo().bible, go), go);
+    return std::make_shared<const SearchIndex>(read_corpus(demo().first(editions), *demo().bible, go), go);
 }
 
 // The heap in use, large blocks the allocator maps on their own included.
@@ -50,7 +68,7 @@ void BM_QuickSearchIndexBuild(benchmark::State& bench)
     for (auto _ : bench) {
         const size_t before = allocated_bytes();
         const auto start = std::chrono::steady_clock::now();
-        Corpus corpus = read_corpus(std::vector<Database*>{demo().book.get()}, *demo().bible, go);
+        Corpus corpus = read_corpus(demo().first(static_cast<int>(bench.range(0))), *demo().bible, go);
         reading += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         const auto index = std::make_shared<const SearchIndex>(corpus, go);
         peak = megabytes(allocated_bytes() - before);
@@ -62,13 +80,17 @@ void BM_QuickSearchIndexBuild(benchmark::State& bench)
     bench.counters["kept_MB"] = kept;
     bench.counters["read_ms"] = reading / static_cast<double>(bench.iterations());
 }
-BENCHMARK(BM_QuickSearchIndexBuild)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QuickSearchIndexBuild)->Arg(1)->Arg(most_editions)->Unit(benchmark::kMillisecond);
 
 // One whole answer: typed place, words, every hit found and counted.
-void quick_search(benchmark::State& bench, const QString& text)
+void quick_search(benchmark::State& bench, const QString& text, int editions)
 {
-    static const std::shared_ptr<const SearchIndex> index = built_index();
-    const BookDays days{QDate(2024, 1, 1), QDate(2024, 12, 31)};
+    static const std::shared_ptr<const SearchIndex> one = built_index(1);
+    static const std::shared_ptr<const SearchIndex> all = built_index(most_editions);
+    const std::shared_ptr<const SearchIndex>& index = editions == 1 ? one : all;
+    std::vector<BookDays> years{{QDate(2024, 1, 1), QDate(2024, 12, 31)}};
+    years.resize(editions, {QDate(2025, 1, 1), QDate(2025, 12, 31)});
+    const BookYears days(years, 0);
     int hits = 0;
     for (auto _ : bench) {
         const QuickResults results(index, demo().buecher, days, text);
@@ -81,7 +103,11 @@ void quick_search(benchmark::State& bench, const QString& text)
 const bool registered = [] {
     for (const char* text : {"Maulbeerfeigenbaum", "Hirte", "Gott", "\"gute Hirte\"", "Fusse", "Joh 3,16"})
         benchmark::RegisterBenchmark((std::string("BM_QuickSearch/") + text).c_str(), quick_search,
-                                     QString::fromUtf8(text))
+                                     QString::fromUtf8(text), 1)
+            ->Unit(benchmark::kMillisecond);
+    for (const char* text : {"Maulbeerfeigenbaum", "Sanduhr", "Gott"})
+        benchmark::RegisterBenchmark((std::string("BM_QuickSearchTenEditions/") + text).c_str(), quick_search,
+                                     QString::fromUtf8(text), most_editions)
             ->Unit(benchmark::kMillisecond);
     return true;
 }();
