@@ -14,7 +14,7 @@
 //   cursor X Y         the mouse cursor is at screen pixel X, Y; one hover tick
 //   selftest           the reference self-test
 //   dump PATH          the window's state as JSON into PATH
-//   screenshot PATH    a picture of the window as PNG into PATH
+//   screenshot PATH    the window as the screen shows it, as PNG into PATH
 //   shortcut KEYS      the keys (Qt's portable text: "Ctrl++", "Alt+Left",
 //                      "Esc") pressed in the focused control
 //   select VIEW all    the whole page of view 0 or 1 selected

@@ -9,6 +9,7 @@
 #include "personal_layer.h"
 #include "quick_search/quick_search.h"
 #include "session_dump.h"
+#include "window_picture.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,7 +19,6 @@
 #include <QJsonDocument>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -374,7 +374,10 @@ QString ScriptSession::dump(const QString& path)
 
 QString ScriptSession::screenshot(const QString& path)
 {
-    if (!form_.grab().save(path, "PNG"))
+    const QImage picture = shown_picture(form_);
+    if (picture.isNull())
+        return QStringLiteral("the screen shows no picture of the window");
+    if (!picture.save(path, "PNG"))
         return QStringLiteral("cannot write %1").arg(path);
     return {};
 }

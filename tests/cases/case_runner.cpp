@@ -11,6 +11,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -50,6 +51,7 @@ struct Outcome {
     QString errors;
     std::map<QString, QJsonObject> dumps;
     std::map<QString, QString> files = {};  // the other files the session left, PDF as its text
+    std::map<QString, QImage> pictures = {};  // the screenshots it wrote
 };
 
 // Takes the first word off `rest`: up to the next space, or a "quoted
@@ -251,6 +253,8 @@ Outcome run(const Case& c, const QString& data_dir, const QString& home)
         in.open(QIODevice::ReadOnly);
         outcome.dumps[json.fileName()] = QJsonDocument::fromJson(in.readAll()).object();
     }
+    for (const QFileInfo& png : QDir(work.path()).entryInfoList({QStringLiteral("*.png")}, QDir::Files))
+        outcome.pictures[png.fileName()] = QImage(png.filePath()).convertToFormat(QImage::Format_ARGB32);
     for (const QFileInfo& file : QDir(work.path()).entryInfoList({QStringLiteral("*.ini"), QStringLiteral("*.pdf"), QStringLiteral("*.md"), QStringLiteral("*.defekt-*")}, QDir::Files)) {
         QByteArray bytes;
         if (file.suffix() == u"pdf") {
@@ -328,12 +332,44 @@ QString as_text(const QJsonValue& value)
                             : QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
 }
 
+// "NAME [X Y W H] same|differs NAME2": two screenshots of the session have
+// the same pixels, in the rectangle if given, or not.
+void check_picture(const Outcome& outcome, QString rest)
+{
+    const auto picture = [&](const QString& name) {
+        const auto found = outcome.pictures.find(name);
+        EXPECT_TRUE(found != outcome.pictures.end()) << "no picture " << name.toStdString();
+        return found == outcome.pictures.end() ? QImage() : found->second;
+    };
+    const QImage first = picture(take(rest));
+    QRect area = first.rect();
+    QString op = take(rest);
+    if (!op.isEmpty() && op[0].isDigit()) {
+        const int x = op.toInt(), y = take(rest).toInt(), width = take(rest).toInt();
+        area = QRect(x, y, width, take(rest).toInt());
+        op = take(rest);
+    }
+    const QImage second = picture(take(rest));
+    EXPECT_TRUE(first.rect().contains(area) && second.rect().contains(area))
+        << "no rectangle " << area.x() << " " << area.y() << " " << area.width() << " " << area.height();
+    const bool same = first.size() == second.size() && first.copy(area) == second.copy(area);
+    if (op == u"same")
+        EXPECT_TRUE(same) << "the pictures differ";
+    else if (op == u"differs")
+        EXPECT_FALSE(same) << "the pictures are the same";
+    else
+        ADD_FAILURE() << "unknown picture fact: " << op.toStdString();
+}
+
 // One fact: "SUBJECT [PATH] [since DUMP] OP ARGUMENT"; SUBJECT is a dump,
-// "*" (every dump), "stderr" or "message", which have no path.
+// "*" (every dump), "stderr" or "message", which have no path, or
+// "picture" with a fact of its own.
 void check(const Outcome& outcome, const QString& line)
 {
     QString rest = line;
     const QString subject = take(rest);
+    if (subject == u"picture")
+        return check_picture(outcome, rest);
     if (subject == u"*") {
         for (const auto& [name, dump] : outcome.dumps) {
             SCOPED_TRACE(name.toStdString());
