@@ -24,6 +24,14 @@ QToolButton* flat_button(const QString& name, const QString& text, const QString
     return button;
 }
 
+// A year is drawn as the link it is, in the desktop's link colour.
+void link_colours(QToolButton& button, const QPalette& desktop)
+{
+    QPalette colours = desktop;
+    colours.setColor(QPalette::ButtonText, desktop.color(QPalette::Link));
+    button.setPalette(colours);
+}
+
 } // namespace
 
 EditionBar::EditionBar(QAbstractScrollArea* view)
@@ -71,6 +79,11 @@ void EditionBar::set_years(const QList<Year>& years, bool day_page)
         const QString text = QString::number(year.year);
         QToolButton* button = flat_button(QStringLiteral("edition_year_%1").arg(year.year), text,
                                           QStringLiteral("Dieser Tag im Jahrgang %1").arg(text), this);
+        QFont font = button->font();
+        font.setUnderline(true);
+        button->setFont(font);
+        button->setCursor(Qt::PointingHandCursor);
+        link_colours(*button, palette());
         connect(button, &QToolButton::clicked, this, [this, edition = year.edition] { Q_EMIT edition_chosen(edition); });
         years_layout_->addWidget(button);
         buttons_.append(button);
@@ -95,6 +108,20 @@ void EditionBar::set_notice(const QString& notice)
 QString EditionBar::notice() const
 {
     return notice_box_->isHidden() ? QString() : notice_->accessibleName();
+}
+
+void EditionBar::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // The links take the colours of a desktop that changed its palette.
+    if (event->type() == QEvent::PaletteChange) {
+        for (QToolButton* button : buttons_)
+            link_colours(*button, palette());
+        // A label lays its links out anew only for another text.
+        const QString shown = notice();
+        notice_->clear();
+        set_notice(shown);
+    }
 }
 
 void EditionBar::update_visibility()
