@@ -5,13 +5,20 @@
 // the demo data in the program folder.
 
 #include "widget_application.h"
+#include "editions/edition_bar.h"
+#include "editions/editions_control.h"
 #include "form1.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
@@ -84,3 +91,61 @@ TEST_F(Form1Interaction, ChoosingAnAuthorAndABookWithTheKeyboard)
 }
 
 } // namespace
+
+// The "Jahrgang" menu of the context menus, the tray and Ctrl+J: every
+// edition, the shown one ticked, an unusable one greyed with its cause,
+// and the command that adds one; choosing an entry changes the edition.
+TEST_F(Form1Interaction, TheEditionMenuListsAndChangesTheEditions)
+{
+    QMenu menu;
+    form.editions().fill_menu(menu);
+    QStringList texts;
+    for (const QAction* action : menu.actions())
+        texts.append(action->isSeparator() ? QStringLiteral("|") : action->text());
+    EXPECT_EQ(texts, (QStringList{u"2024"_qs, u"2025"_qs, u"|"_qs, u"Jahrgang hinzufügen …"_qs}));
+    EXPECT_TRUE(menu.actions()[0]->isChecked());
+    EXPECT_FALSE(menu.actions()[1]->isChecked());
+
+    menu.actions()[1]->trigger();
+    EXPECT_EQ(form.state().actdate, QDate(2025, 3, 5));
+    EXPECT_EQ(form.windowTitle(), u"Selunar 2025 – Mittwoch, 5. März 2025"_qs);
+    QMenu again;
+    form.editions().fill_menu(again);
+    EXPECT_FALSE(again.actions()[0]->isChecked());
+    EXPECT_TRUE(again.actions()[1]->isChecked());
+
+    // The line under the day page: the other year, a click away.
+    const QList<QToolButton*> years = form.findChild<EditionBar*>()->year_buttons();
+    ASSERT_EQ(years.size(), 1);
+    EXPECT_EQ(years[0]->text(), u"2024"_qs);
+    EXPECT_EQ(years[0]->accessibleName(), u"Dieser Tag im Jahrgang 2024"_qs);
+    QTest::mouseClick(years[0], Qt::LeftButton);
+    EXPECT_EQ(form.state().actdate, QDate(2024, 3, 5));
+}
+
+TEST(EditionMenu, AnUnusableEditionIsGreyedWithItsCauseAndTwinsByTheirFolders)
+{
+    ensure_widget_application();
+    QTemporaryDir data;
+    for (const char* part : {"qov.mdb", "elberfelderbibel.mdb", "qovfiles", "qov_pics"})
+        QFile::link(QStringLiteral(SELUNAR_DATA_DIR) + QLatin1String(part), data.filePath(QLatin1String(part)));
+    for (const char* twin : {"A", "B", "Kaputt"})
+        QDir(data.path()).mkdir(QLatin1String(twin));
+    QFile::copy(QStringLiteral(SELUNAR_DATA_DIR "2025/qov.mdb"), data.filePath(u"A/qov.mdb"_qs));
+    QFile::copy(QStringLiteral(SELUNAR_DATA_DIR "2025/qov.mdb"), data.filePath(u"B/qov.mdb"_qs));
+    QFile broken(data.filePath(u"Kaputt/qov.mdb"_qs));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("kein Buch");
+    broken.close();
+
+    Form1 form{{data.path(), [] { return QDate(2024, 3, 5); }, MessageBoxes::Mode::Record, nullptr, {}}};
+    form.Form_Load();
+    QMenu menu;
+    form.editions().fill_menu(menu);
+    QStringList texts;
+    for (const QAction* action : menu.actions().mid(0, 4))
+        texts.append(action->text() + (action->isEnabled() ? QString() : u" [grau]"_qs));
+    EXPECT_EQ(texts, (QStringList{u"2024"_qs, u"2025 (A)"_qs, u"2025 (B)"_qs,
+                                  u"Kaputt: keine gültige Access-Datei [grau]"_qs}));
+    EXPECT_EQ(menu.actions()[3]->toolTip(), data.filePath(u"Kaputt/qov.mdb"_qs) + u": keine gültige Access-Datei"_qs);
+}
