@@ -2,6 +2,7 @@
 #include "edition_bar.h"
 
 #include "next_year.h"
+#include "overlay_button.h"
 
 #include <QAbstractScrollArea>
 #include <QEvent>
@@ -10,19 +11,6 @@
 #include <QToolButton>
 
 namespace {
-
-QToolButton* flat_button(const QString& name, const QString& text, const QString& tip, QWidget* parent)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setText(text);
-    button->setToolTip(tip);
-    button->setAccessibleName(tip);
-    button->setAutoRaise(true);
-    // The page keeps the keyboard; the keys have shortcuts of their own.
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
 
 // A year is drawn as the link it is, in the desktop's link colour.
 void link_colours(QToolButton& button, const QPalette& desktop)
@@ -48,7 +36,7 @@ EditionBar::EditionBar(QAbstractScrollArea* view)
     notice_->setObjectName(QStringLiteral("edition_notice"));
     notice_->setTextFormat(Qt::RichText);
     connect(notice_, &QLabel::linkActivated, this, [this] { Q_EMIT add_requested(); });
-    QToolButton* close = flat_button(QStringLiteral("edition_notice_close"), QStringLiteral("×"),
+    QToolButton* close = overlay_button(QStringLiteral("edition_notice_close"), QStringLiteral("×"),
                                      QStringLiteral("Hinweis schließen"), notice_box_);
     connect(close, &QToolButton::clicked, this, [this] {
         set_notice({});
@@ -77,7 +65,7 @@ void EditionBar::set_years(const QList<Year>& years, bool day_page)
     buttons_.clear();
     for (const Year& year : years) {
         const QString text = QString::number(year.year);
-        QToolButton* button = flat_button(QStringLiteral("edition_year_%1").arg(year.year), text,
+        QToolButton* button = overlay_button(QStringLiteral("edition_year_%1").arg(year.year), text,
                                           QStringLiteral("Dieser Tag im Jahrgang %1").arg(text), this);
         QFont font = button->font();
         font.setUnderline(true);

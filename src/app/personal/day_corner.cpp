@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "day_corner.h"
 
+#include "overlay_button.h"
+
 #include <QAbstractScrollArea>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -10,15 +12,8 @@ namespace {
 
 QToolButton* corner_button(const QString& name, const QString& text, const QString& tip, QWidget* parent)
 {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setText(text);
-    button->setToolTip(tip);
-    button->setAccessibleName(tip);
+    QToolButton* button = overlay_button(name, text, tip, parent);
     button->setCheckable(true);
-    button->setAutoRaise(true);
-    // The page keeps the keyboard; the keys have shortcuts of their own.
-    button->setFocusPolicy(Qt::NoFocus);
     return button;
 }
 
