@@ -48,7 +48,10 @@ export DBUS_SESSION_BUS_ADDRESS
 pids+=($!)
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=0
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
+# A runtime folder of its own too: a reader of another test there would take
+# this start over as a second start of the same user.
+mkdir -m 700 "$work/run"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/run"
 "$program" --today 2024-03-05 --settings "$work/selunar.ini" >"$work/program.log" 2>&1 &
 pids+=($!)
 
