@@ -26,7 +26,6 @@
 
 class Companion;
 class EditionsControl;
-struct Shelf;
 class HtmlView;
 class PersonalLayer;
 class PictureButton;
@@ -43,6 +42,7 @@ class QTimer;
 class QuickSearch;
 class RectangleShape;
 struct SearchQuery;
+struct Shelf;
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -63,8 +63,9 @@ public:
     // The click on a picture button: runs the command numbered `Index`
     // (a hover twin's number less 100); other numbers do nothing.
     void but_Click(int Index);
-    // The reference self-test: every stored key of every day of the shown edition goes
-    // through the Bible navigation; keys that cannot be shown are reported.
+    // The reference self-test: every stored key of every day of the shown
+    // edition goes through the Bible navigation; keys that cannot be shown
+    // are reported.
     void Command3_Click();
     // One tick of the hover timer.
     void Timer1_Timer();
