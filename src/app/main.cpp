@@ -6,6 +6,9 @@
 #include "companion/companion.h"
 #include "companion/start_checks.h"
 #include "data_folder.h"
+#include "day_reference.h"
+#include "edition_choice.h"
+#include "find_editions.h"
 #include "dialogs.h"
 #include "form1.h"
 #include "script.h"
@@ -86,6 +89,16 @@ Form1::Settings settings_for(const CommandLine& options, const QString& data_fol
     return settings;
 }
 
+// The book that could not open, by its year where its days could be read:
+// "Selunar 2024", else "Selunar".
+QString failing_title(const QString& data_folder, QDate today)
+{
+    const Editions editions = find_editions(data_folder);
+    const std::optional<qsizetype> chosen = edition_for_date(editions, today);
+    const int year = chosen ? editions[*chosen].year : editions.isEmpty() ? 0 : editions.front().year;
+    return year ? book_title(year) : QStringLiteral("Selunar");
+}
+
 // Qt's own texts (context menus, dialogs) in German, from Qt's translations.
 void install_german(QApplication& app, QTranslator& translator)
 {
@@ -134,7 +147,8 @@ int main(int argc, char* argv[])
 
     const DataFolderChoice data =
         find_data_folder(data_folder_places(options.data_dir, QCoreApplication::applicationDirPath()));
-    Form1 form(settings_for(options, data.folder, script.has_value()));
+    const Form1::Settings settings = settings_for(options, data.folder, script.has_value());
+    Form1 form(settings);
     try {
         form.Form_Load();
     } catch (const std::exception& e) {
@@ -142,7 +156,7 @@ int main(int argc, char* argv[])
         const auto* failure = dynamic_cast<const StartupError*>(&e);
         const QString detail = QString::fromStdString(e.what());
         QString text =
-            QStringLiteral("Selunar kann nicht starten:\n") + (failure ? german_message(*failure) : detail);
+            failing_title(data.folder, settings.today()) + QStringLiteral(" kann nicht starten:\n") + (failure ? german_message(*failure) : detail);
         if (!options.data_dir)
             text += QStringLiteral("\n\nDie Daten wurden in diesen Ordnern gesucht:\n") + data.tried.join(u'\n');
         print_error(text);
