@@ -26,12 +26,15 @@ CommandLineResult parse_command_line(const QStringList& arguments)
     const QCommandLineOption personal(QStringLiteral("personal"),
                                       QStringLiteral("Merkt sich Gelesenes, gemerkte Andachten und Verse und Notizen in der <Datei>."),
                                       QStringLiteral("Datei"));
+    const QCommandLineOption sword(QStringLiteral("sword"),
+                                   QStringLiteral("Liest die Bibelübersetzungen (SWORD-Module) nur aus <Ordner>."),
+                                   QStringLiteral("Ordner"));
     const QCommandLineOption once(QStringLiteral("once"),
                                   QStringLiteral("Startet nur, wenn die Andacht von heute noch nicht gezeigt wurde."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Zeigt diese Hilfe."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Zeigt die Versionsnummer."));
-    parser.addOptions({data_dir, today, script, settings, personal, once, help, version});
+    parser.addOptions({data_dir, today, script, settings, personal, sword, once, help, version});
 
     CommandLineResult result;
     result.usage = parser.helpText();
@@ -56,6 +59,8 @@ CommandLineResult parse_command_line(const QStringList& arguments)
         options.settings = parser.value(settings);
     if (parser.isSet(personal))
         options.personal = parser.value(personal);
+    if (parser.isSet(sword))
+        options.sword = parser.value(sword);
     options.once = parser.isSet(once);
     options.help = parser.isSet(help);
     options.version = parser.isSet(version);

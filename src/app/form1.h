@@ -41,6 +41,7 @@ class QSettings;
 class QTimer;
 class QuickSearch;
 class RectangleShape;
+class TranslationsControl;
 struct SearchQuery;
 struct Shelf;
 
@@ -102,6 +103,8 @@ public:
     Companion* companion() const { return companion_; }
     // The editions on the shelf, the change between them, adding one.
     EditionsControl& editions() const { return *editions_; }
+    // The translations of the Bible mode: the chooser and the chapter side by side.
+    TranslationsControl& translations() const { return *translations_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -165,6 +168,9 @@ private:
     void bible_activate(bool show);
     bool bible_navigate(const QString& bcv, bool hilite, bool dosetchaps = false);
     void setchaps(int book);
+    void create_translations();
+    // The "Übersetzung" menu over the page, where the keyboard is.
+    void run_translation_command();
     void books_Click();
     void chaps_Click();
     bool bible_mode() const;
@@ -221,6 +227,7 @@ private:
     std::unique_ptr<PersonalLayer> personal_;
     Companion* companion_ = nullptr;               // a child of the window
     EditionsControl* editions_ = nullptr;          // a child of the window, made with the open book
+    TranslationsControl* translations_ = nullptr;  // a child of the Bible view
 
     QPushButton* Command3 = nullptr;               // hidden button, starts the reference self-test
     std::array<HtmlView*, 2> WB{};                 // the day view (0) and the Bible view (1)

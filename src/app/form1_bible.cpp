@@ -8,10 +8,12 @@
 #include "chapter_page.h"
 #include "html_view.h"
 #include "personal_layer.h"
+#include "translations/translations_control.h"
 #include "verse_reference.h"
 
 #include <QComboBox>
 #include <QFrame>
+#include <QMenu>
 
 void Form1::bible_activate(bool show)
 {
@@ -44,8 +46,11 @@ bool Form1::bible_navigate(const QString& bcv, bool hilite, bool dosetchaps)
 
     // The page is built before anything changes, so that a failing database
     // leaves position, lists and view as they were.
-    const QString page = renderchap(book, chap, *state_.book->rsTexte, state_.book->tplbibel, state_.book->tplvers,
-                                    state_.book->lists.buecher, hilite ? bcv : state_.hilitebcv);
+    const QString& hilitebcv = hilite ? bcv : state_.hilitebcv;
+    const std::optional<QString> side_by_side = translations_->chapter_page(*state_.book, book, chap, hilitebcv);
+    const QString page = side_by_side ? *side_by_side
+                                      : renderchap(book, chap, *state_.book->rsTexte, state_.book->tplbibel,
+                                                   state_.book->tplvers, state_.book->lists.buecher, hilitebcv);
 
     state_.actbcv = bcv;
     state_.navbusy = true;
@@ -77,6 +82,25 @@ void Form1::setchaps(int book)
     for (int i = 1; i <= count; ++i)
         chaps->addItem(QString::number(i));
     chaps->setCurrentIndex(-1);
+}
+
+void Form1::create_translations()
+{
+    translations_ = new TranslationsControl(
+        {WB[1], settings_.kept, settings_.sword_folder, [this](const QString& text) { show_message(text); }});
+    // The chapter shown is shown in the translations chosen.
+    connect(translations_, &TranslationsControl::changed, this, [this] {
+        if (shown_[1].kind == ShownPage::Kind::chapter)
+            report_failures([this] { bible_navigate(state_.actbcv, false); });
+    });
+}
+
+void Form1::run_translation_command()
+{
+    QMenu menu(this);
+    translations_->fill_menu(menu);
+    const HtmlView* view = visible_view();
+    menu.exec(view ? view->mapToGlobal(QPoint(20, 20)) : mapToGlobal(QPoint(20, 20)));
 }
 
 void Form1::books_Click()

@@ -104,6 +104,7 @@ void Form1::create_controls()
 
     create_actions();
     create_companion();
+    create_translations();
     apply_layout();
 }
 

@@ -121,6 +121,9 @@ void Form1::run_key_command(KeyCommand command)
     case KeyCommand::edition_later:
         run_edition_command(command);
         break;
+    case KeyCommand::translation:
+        run_translation_command();
+        break;
     }
 }
 

@@ -11,6 +11,7 @@
 #include "quick_search/link_preview.h"
 #include "quick_search/quick_search.h"
 #include "startup.h"
+#include "translations/translations_control.h"
 
 #include <QTimer>
 
@@ -73,7 +74,10 @@ void Form1::wire_quick_search()
     // scripted session builds it only when a line needs it.
     if (settings_.messages == MessageBoxes::Mode::Show)
         QTimer::singleShot(std::chrono::seconds(1), quick_, &QuickSearch::start_index);
-    auto* preview = new LinkPreview(this, [this](const QString& key) { return quick_->passage(key); });
+    // The preview reads the main translation, as the chapter it opens shows it first.
+    auto* preview = new LinkPreview(this, [this](const QString& key) {
+        return translations_->passage(*state_.book, key).value_or(quick_->passage(key));
+    });
     for (HtmlView* view : WB)
         preview->watch(view);
 }

@@ -9,6 +9,7 @@
 #include "editions/editions_control.h"
 #include "html_view.h"
 #include "personal_layer.h"
+#include "translations/translations_control.h"
 #include "verse_reference.h"
 
 #include <QApplication>
@@ -21,6 +22,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextTable>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -34,6 +37,17 @@ void print_page_text(const QString& page, QPrinter& printer)
     QTextDocument document;
     document.setHtml(page);
     document.print(&printer);
+}
+
+// The translation of the column holding `position` on a page side by side
+// with columns named `columns`; empty elsewhere.
+QString column_at(const QTextDocument& document, int position, const QStringList& columns)
+{
+    QTextCursor cursor(const_cast<QTextDocument*>(&document));
+    cursor.setPosition(std::clamp(position, 0, document.characterCount() - 1));
+    const QTextTable* table = cursor.currentTable();
+    const int column = table ? table->cellAt(cursor).column() : -1;
+    return column >= 0 && column < columns.size() ? columns[column] : QString();
 }
 
 } // namespace
@@ -95,7 +109,11 @@ QString Form1::reference_of(int view, int start, int end) const
     const BuchRow* row = find_buch(state_.book->lists.buecher, shown.book);
     const QString name = row ? row->buch.toString() : QString();
     const std::optional<VerseSpan> span = covered_verses(marks, start, end);
-    return span ? bible_reference(name, shown.chap, span->first, span->last) : bible_reference(name, shown.chap, 0, 0);
+    const QString reference = span ? bible_reference(name, shown.chap, span->first, span->last)
+                                   : bible_reference(name, shown.chap, 0, 0);
+    // Side by side, a copy names the translation it comes from.
+    const QString translation = column_at(*WB[view]->document(), start, translations_->page_columns());
+    return translation.isEmpty() ? reference : reference + QStringLiteral(" (") + translation + u')';
 }
 
 void Form1::add_menu_entries(int view, QMenu& menu, int position)
@@ -108,6 +126,8 @@ void Form1::add_menu_entries(int view, QMenu& menu, int position)
     menu.addAction(key_actions_.at(KeyCommand::read_aloud));
     personal_->add_menu_entries(view, menu, position);
     editions_->add_menu_entries(menu);
+    if (view == 1)
+        translations_->add_menu_entries(menu);
     menu.addAction(key_actions_.at(KeyCommand::quick_search));
     menu.addAction(key_actions_.at(KeyCommand::settings));
     // Printing has no button; the mouse finds it here.

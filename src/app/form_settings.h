@@ -22,4 +22,5 @@ struct FormSettings {
     std::shared_ptr<QSettings> kept;
     QString personal_file;  // the reader's own store; none when empty
     QString user_data_folder;  // where an edition the user adds is copied
+    QString sword_folder;      // the Bible modules of this SWORD folder alone; empty: the desktop's
 };

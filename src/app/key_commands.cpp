@@ -8,7 +8,7 @@ namespace {
 using K = KeyCommand;
 using Q = QKeySequence;
 
-const std::array<KeyCommandRow, 25> table{{
+const std::array<KeyCommandRow, 26> table{{
     // Not the standard Back and Forward: on some desktops they include
     // Backspace, which would turn the day in the middle of reading.
     {K::previous, Q::UnknownKey, "Alt+Left; Ctrl+PgUp", "Zurück"},
@@ -36,6 +36,7 @@ const std::array<KeyCommandRow, 25> table{{
     {K::edition, Q::UnknownKey, "Ctrl+J", "Jahrgang …"},
     {K::edition_earlier, Q::UnknownKey, "Ctrl+Shift+PgUp", "Dieser Tag im Jahrgang davor"},
     {K::edition_later, Q::UnknownKey, "Ctrl+Shift+PgDown", "Dieser Tag im Jahrgang danach"},
+    {K::translation, Q::UnknownKey, "Ctrl+T", "Übersetzung …"},
 }};
 
 } // namespace

@@ -36,6 +36,7 @@ enum class KeyCommand {
     edition,          // the "Jahrgang" menu
     edition_earlier,  // the day shown in the edition before
     edition_later,    // the day shown in the edition after
+    translation,      // the "Übersetzung" menu of the Bible
 };
 
 struct KeyCommandRow {

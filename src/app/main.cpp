@@ -81,6 +81,7 @@ Form1::Settings settings_for(const CommandLine& options, const QString& data_fol
     settings.kept = kept_for(options, scripted);
     settings.user_data_folder =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/selunar");
+    settings.sword_folder = options.sword.value_or(QString());
     if (options.personal)
         settings.personal_file = *options.personal;
     else if (!scripted)

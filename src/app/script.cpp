@@ -219,6 +219,11 @@ QString read_line(const QString& line, ScriptStep& step)
             return QStringLiteral("addedition needs a folder or file path");
         step.kind = ScriptStep::Kind::addedition;
         step.text = words.rest_after_command.trimmed();
+    } else if (c == u"translation") {
+        if (a.isEmpty())
+            return QStringLiteral("translation needs at least one name");
+        step.kind = ScriptStep::Kind::translation;
+        step.text = a.join(u' ');
     } else if (c == u"wait") {
         const auto ms = a.size() == 1 ? whole_number(a[0]) : std::nullopt;
         if (!ms || *ms < 0)

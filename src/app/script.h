@@ -49,6 +49,9 @@
 //   addedition PATH    the edition in the folder PATH (or PATH its qov.mdb)
 //                      added as "Jahrgang hinzufügen …" does, a question
 //                      whether to replace answered Ja
+//   translation NAMES  the Bible translations shown, the main one first
+//                      ("Buch": the book's Bible), as the "Übersetzung" menu
+//                      allows them
 
 #include <QString>
 
@@ -62,7 +65,7 @@ struct ScriptStep {
         read, star, note, progress, mynotes, export_file, import_file,
         quicksearch, quickopen, hoverlink,
         option, clock, wait,
-        edition, addedition
+        edition, addedition, translation
     };
 
     int line = 0;

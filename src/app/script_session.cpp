@@ -4,6 +4,7 @@
 #include "companion/companion.h"
 #include "form1.h"
 #include "editions/editions_control.h"
+#include "translations/translations_control.h"
 #include "html_view.h"
 #include "read_aloud.h"
 #include "personal_layer.h"
@@ -234,6 +235,9 @@ QString ScriptSession::run_step(const ScriptStep& step)
     }
     case Kind::addedition:
         form_.editions().add(step.text);
+        return {};
+    case Kind::translation:
+        form_.translations().show(step.text.split(u' '));
         return {};
     case Kind::wait: {
         QEventLoop loop;

@@ -4,6 +4,7 @@
 #include "companion/companion_dump.h"
 #include "editions/edition_bar.h"
 #include "editions/editions_control.h"
+#include "translations/translations_control.h"
 #include "form1.h"
 #include "html_view.h"
 #include "exchange.h"
@@ -159,6 +160,23 @@ QJsonValue quick_search_value(const Form1& form)
                        {"hits", hits}};
 }
 
+// The translations shown and every module found, looked up if they were not yet.
+QJsonValue translations_value(const Form1& form)
+{
+    TranslationsControl& translations = form.translations();
+    QJsonArray available;
+    for (const BibleModuleInfo& module : translations.available())
+        available.append(QJsonObject{{"name", module.name},
+                                     {"description", module.description},
+                                     {"language", module.language},
+                                     {"usable", module.usable},
+                                     {"reason", module.reason}});
+    return QJsonObject{{"shown", QJsonArray::fromStringList(translations.shown())},
+                       {"columns", QJsonArray::fromStringList(translations.page_columns())},
+                       {"button", translations.button()->text()},
+                       {"available", available}};
+}
+
 // The shelf: the year shown, every edition with its folder and whether it
 // can be used, and the line under the day page as shown.
 QJsonValue editions_value(const Form1& form)
@@ -242,5 +260,6 @@ QJsonObject session_dump(const Form1& form)
         {"notifications", notifications_value(*form.companion())},
         {"tray", tray_value(*form.companion())},
         {"editions", editions_value(form)},
+        {"translations", translations_value(form)},
     };
 }
