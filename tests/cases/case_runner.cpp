@@ -5,6 +5,7 @@
 // beside it describes the format.
 
 #include "sqlite_test.h"
+#include "sword_test_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,7 @@ struct Case {
     QString settings = {};                                 // a settings file's text; none when null
     std::optional<QString> personal = {};                  // the personal store's text
     QStringList arguments = {};                            // more of the command line
+    std::optional<QStringList> sword = {};                 // a SWORD folder of its own, and its changes
     int exit_code = 0;
     int dumps = -1;                                        // how many, when checked
     std::vector<std::pair<int, QString>> checks = {};      // facts with their lines
@@ -122,6 +124,8 @@ std::vector<std::pair<QString, Case>> read_cases(const QString& path)
             c.read_only = true;
         else if (first == u"single")
             c.single = true;
+        else if (first == u"sword")
+            c.sword = c.sword.value_or(QStringList()) + (rest.isEmpty() ? QStringList() : QStringList{rest});
         else if (first == u"arguments")
             c.arguments = rest.split(u' ', Qt::SkipEmptyParts);
         else if (first == u"datadir")
@@ -207,6 +211,28 @@ void apply(const QString& folder, const QString& step)
     }
 }
 
+// The case's SWORD folder: the three test modules, then its changes.
+void make_sword_folder(const SwordTestFolder& folder, const QStringList& changes)
+{
+    for (const QString& change : changes) {
+        QString rest = change;
+        const QString what = take(rest);
+        if (what == u"module") {
+            const QString name = take(rest);
+            const QString from = take(rest);
+            QByteArrayList lines;
+            for (QString line = take(rest); !line.isEmpty(); line = take(rest))
+                lines.append(line.toUtf8());
+            folder.copy_module(from, name, lines);
+        } else if (what == u"conf") {
+            const QString name = take(rest);
+            folder.write_description(name, take(rest).toUtf8());
+        } else {
+            apply(folder.path(), change);
+        }
+    }
+}
+
 Outcome run(const Case& c, const QString& data_dir, const QString& home)
 {
     QTemporaryDir work;
@@ -234,6 +260,11 @@ Outcome run(const Case& c, const QString& data_dir, const QString& home)
         EXPECT_TRUE(settings.open(QIODevice::WriteOnly));
         settings.write(c.settings.toUtf8());
         arguments << QStringLiteral("--settings") << settings.fileName();
+    }
+    std::optional<SwordTestFolder> sword;
+    if (c.sword) {
+        make_sword_folder(sword.emplace(), *c.sword);
+        arguments << QStringLiteral("--sword") << sword->path();
     }
     if (c.personal) {
         QFile personal(work.filePath(QStringLiteral("persoenlich.sqlite")));

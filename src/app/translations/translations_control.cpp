@@ -19,7 +19,7 @@
 namespace {
 
 const QString book_bible = QStringLiteral("Buch");
-const QString kept_key = QStringLiteral("bibel/uebersetzungen");
+const QString kept_key = QStringLiteral("bible/translations");
 
 // The chooser stands in the top right corner of the view's visible area.
 void place_in_corner(const QAbstractScrollArea& view, QToolButton& button)
