@@ -12,6 +12,7 @@
 #include "speakable_text.h"
 #include "personal_layer.h"
 #include "quick_search/quick_search.h"
+#include "translations/translations_control.h"
 
 #include <QAction>
 #include <QApplication>
@@ -100,7 +101,8 @@ void Form1::run_key_command(KeyCommand command)
         break;
     case KeyCommand::read_aloud:
         if (!read_aloud_->stop())
-            read_aloud_->start(visible_view(), book_names(state_.book->lists.buecher));
+            read_aloud_->start(visible_view(), book_names(state_.book->lists.buecher),
+                               visible_view() == WB[1] ? translations_->page_voices() : std::vector<SpokenColumn>());
         break;
     case KeyCommand::star_day:
     case KeyCommand::mark_read:

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextTable>
 #include <QTimer>
 
 ReadAloud::ReadAloud(EngineFactory factory, Message message, QObject* parent)
@@ -32,7 +33,25 @@ SpeechEngine& ReadAloud::engine()
     return *engine_;
 }
 
-void ReadAloud::start(HtmlView* view, const QStringList& books)
+namespace {
+
+// The column of each piece on a page side by side, as pieces_by_column takes them.
+std::vector<int> columns_of(QTextDocument& document, const std::vector<Utterance>& pieces)
+{
+    std::vector<int> columns;
+    for (const Utterance& piece : pieces) {
+        QTextCursor cursor(&document);
+        cursor.setPosition(piece.start);
+        const QTextTable* table = cursor.currentTable();
+        const QTextTableCell cell = table ? table->cellAt(cursor) : QTextTableCell();
+        columns.push_back(!cell.isValid() ? -1 : cell.row() == 0 ? -2 : cell.column());
+    }
+    return columns;
+}
+
+} // namespace
+
+void ReadAloud::start(HtmlView* view, const QStringList& books, const std::vector<SpokenColumn>& columns)
 {
     stop();
     if (const QString why = engine().unavailable_reason(); !why.isEmpty()) {
@@ -43,6 +62,8 @@ void ReadAloud::start(HtmlView* view, const QStringList& books)
         return;
     page_ = view->document()->toRawText();
     pieces_ = page_utterances(page_, verse_marks(view->anchors()), books);
+    if (!columns.empty())
+        pieces_ = pieces_by_column(pieces_, columns_of(*view->document(), pieces_), columns);
     next_ = 0;
     view_ = view;
     // Another page in the view ends the reading; the same page written
@@ -69,7 +90,8 @@ void ReadAloud::say_next()
     const Utterance& piece = pieces_[next_++];
     mark(&piece);
     handed_.append(piece.text);
-    engine_->say(piece.text);
+    handed_languages_.append(piece.language);
+    engine_->say(piece.text, piece.language);
 }
 
 bool ReadAloud::stop()
@@ -116,6 +138,7 @@ QJsonObject ReadAloud::state()
             {"engine", speech.name()},
             {"speaking", speaking()},
             {"utterances", QJsonArray::fromStringList(handed_)},
+            {"languages", QJsonArray::fromStringList(handed_languages_)},
             {"verse", verse_},
             {"marked", view_ ? view_->extraSelections().value(0).cursor.selectedText() : QString()}};
 }

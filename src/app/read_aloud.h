@@ -29,8 +29,10 @@ public:
     ~ReadAloud() override;
 
     // Reads the page of `view` aloud from its top, saying the references to
-    // `books` in words; a page read before is stopped.
-    void start(HtmlView* view, const QStringList& books);
+    // `books` in words; a page read before is stopped. A page of the
+    // translations `columns` side by side is read one translation after the
+    // other, each in its language.
+    void start(HtmlView* view, const QStringList& books, const std::vector<SpokenColumn>& columns = {});
     // Stops reading; false when nothing was being read.
     bool stop();
     bool speaking() const { return view_ != nullptr; }
@@ -38,7 +40,7 @@ public:
     // The engine, made now if it was not yet.
     SpeechEngine& engine();
     // available, engine, speaking, utterances (every text handed to the
-    // engine, in order), verse (the verse being read, 0 for none) and
+    // engine, in order), languages (the language of each, "" for German), verse (the verse being read, 0 for none) and
     // marked (the text marked in the view as the piece being read).
     QJsonObject state();
 
@@ -55,4 +57,5 @@ private:
     std::size_t next_ = 0;
     int verse_ = 0;
     QStringList handed_;
+    QStringList handed_languages_;
 };

@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <QTextToSpeech>
 
+#include <optional>
+
 namespace {
 
 // The desktop's speech through QTextToSpeech, in a German voice when it has one.
@@ -27,11 +29,8 @@ public:
             reason_ = QStringLiteral("Die Sprachausgabe „%1“ meldet: %2").arg(chosen, speech_->errorString());
             return;
         }
-        for (const QLocale& locale : speech_->availableLocales())
-            if (locale.language() == QLocale::German) {
-                speech_->setLocale(locale);
-                break;
-            }
+        german_ = locale_of(QLocale::German).value_or(speech_->locale());
+        speech_->setLocale(german_);
         if (speech_->availableVoices().isEmpty()) {
             reason_ = QStringLiteral("Die Sprachausgabe „%1“ hat keine Stimme.").arg(chosen);
             return;
@@ -51,8 +50,11 @@ public:
     QString name() const override { return speech_ ? speech_->engine() : QString(); }
     QString unavailable_reason() const override { return reason_; }
 
-    void say(const QString& text) override
+    void say(const QString& text, const QString& language) override
     {
+        const QLocale wanted = language.isEmpty() ? german_ : locale_of(QLocale(language).language()).value_or(german_);
+        if (speech_->locale() != wanted)
+            speech_->setLocale(wanted);
         saying_ = true;
         speech_->say(text);
     }
@@ -64,14 +66,23 @@ public:
     }
 
 private:
+    std::optional<QLocale> locale_of(QLocale::Language language) const
+    {
+        for (const QLocale& locale : speech_->availableLocales())
+            if (locale.language() == language)
+                return locale;
+        return std::nullopt;
+    }
+
     std::unique_ptr<QTextToSpeech> speech_;
+    QLocale german_;
     QString reason_;
     bool saying_ = false;
 };
 
 } // namespace
 
-void RecordingEngine::say(const QString& text)
+void RecordingEngine::say(const QString& text, const QString&)
 {
     texts_.append(text);
     saying_ = true;

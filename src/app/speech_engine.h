@@ -16,8 +16,10 @@ public:
     virtual QString name() const = 0;
     // Why it cannot speak (German, for the user), or empty when it can.
     virtual QString unavailable_reason() const = 0;
-    // Starts saying `text`; `finished` runs when it has been said to its end.
-    virtual void say(const QString& text) = 0;
+    // Starts saying `text`, in a voice of `language` (a language code) where
+    // there is one, else in German; `finished` runs when it has been said to
+    // its end.
+    virtual void say(const QString& text, const QString& language = {}) = 0;
     // Stops at once; `finished` does not run for what was cut off.
     virtual void stop() = 0;
 
@@ -31,7 +33,7 @@ class RecordingEngine : public SpeechEngine {
 public:
     QString name() const override { return QStringLiteral("recording"); }
     QString unavailable_reason() const override { return {}; }
-    void say(const QString& text) override;
+    void say(const QString& text, const QString& language = {}) override;
     void stop() override { saying_ = false; }
 
     // The text being said comes to its end, `count` times over (each end may

@@ -181,3 +181,30 @@ std::vector<Utterance> page_utterances(QStringView raw, const std::vector<VerseM
     }
     return pieces;
 }
+
+std::vector<Utterance> pieces_by_column(const std::vector<Utterance>& pieces, const std::vector<int>& column_of,
+                                        const std::vector<SpokenColumn>& columns)
+{
+    const auto in_table = [&](std::size_t i) { return column_of[i] != -1; };
+    std::size_t first = 0;
+    while (first < pieces.size() && !in_table(first))
+        ++first;
+    std::vector<Utterance> read(pieces.begin(), pieces.begin() + static_cast<std::ptrdiff_t>(first));
+    for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
+        bool named = false;
+        for (std::size_t i = first; i < pieces.size(); ++i) {
+            if (column_of[i] != column)
+                continue;
+            if (!named)
+                read.push_back({columns[column].name + u':', pieces[i].start, pieces[i].start, 0});
+            named = true;
+            Utterance piece = pieces[i];
+            piece.language = columns[column].language;
+            read.push_back(std::move(piece));
+        }
+    }
+    for (std::size_t i = first; i < pieces.size(); ++i)
+        if (!in_table(i))
+            read.push_back(pieces[i]);
+    return read;
+}

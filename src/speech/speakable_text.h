@@ -48,6 +48,9 @@ struct Utterance {
     int start = 0;
     int end = 0;
     int verse = 0;
+    QString language = {};  // the language code of the text; empty for the page's German
+
+    bool operator==(const Utterance&) const = default;
 };
 
 // The page of raw text `raw` in the order it is read: every line one piece,
@@ -55,3 +58,18 @@ struct Utterance {
 // piece each, beginning "Vers N: ". Lines without words are left out.
 std::vector<Utterance> page_utterances(QStringView raw, const std::vector<VerseMark>& verses,
                                        const QStringList& books);
+
+// A translation side by side as it is announced and read: its name in
+// words and the language code of its text.
+struct SpokenColumn {
+    QString name;
+    QString language;
+};
+
+// The pieces of a page of translations side by side, read one translation
+// after the other: `column_of[i]` is the column of `pieces[i]` (-1 outside
+// the table, -2 in its row of column headings, which is left out). The
+// pieces before the table come first, then each column's name and its
+// pieces in page order, in its language, then the pieces after the table.
+std::vector<Utterance> pieces_by_column(const std::vector<Utterance>& pieces, const std::vector<int>& column_of,
+                                        const std::vector<SpokenColumn>& columns);

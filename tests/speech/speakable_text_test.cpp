@@ -68,3 +68,34 @@ TEST(SpeakableText, PageIsReadLineByLineAndVerseByVerse)
     EXPECT_EQ(chapter.mid(verses[2].start, verses[2].end - verses[2].start), u"2\u00A0Er lagert mich."_qs);
     EXPECT_EQ(verses[3].text, u"Bibeltext"_qs);
 }
+
+TEST(SpeakableText, TranslationsSideBySideAreReadOneAfterTheOther)
+{
+    const auto piece = [](const char* text, int start, int verse = 0) {
+        return Utterance{QString::fromUtf8(text), start, start + 1, verse};
+    };
+    // A heading, the row of column names, two rows of two columns, a closing line.
+    const std::vector<Utterance> pieces{piece("Psalm 23", 0),           piece("Elberfelder", 1),
+                                        piece("KJV", 2),                piece("Vers 1: Jehova", 3, 1),
+                                        piece("Vers 1: The LORD", 4, 1), piece("Vers 2: Er lagert", 5, 2),
+                                        piece("Vers 2: He maketh", 6, 2), piece("Bibeltext", 7)};
+    const std::vector<int> columns{-1, -2, -2, 0, 1, 0, 1, -1};
+    const std::vector<Utterance> read =
+        pieces_by_column(pieces, columns, {{u"Elberfelder"_qs, QString()}, {u"King James Version"_qs, u"en"_qs}});
+
+    QStringList texts;
+    QStringList languages;
+    for (const Utterance& u : read) {
+        texts.append(u.text);
+        languages.append(u.language);
+    }
+    EXPECT_EQ(texts, (QStringList{u"Psalm 23"_qs, u"Elberfelder:"_qs, u"Vers 1: Jehova"_qs, u"Vers 2: Er lagert"_qs,
+                                  u"King James Version:"_qs, u"Vers 1: The LORD"_qs, u"Vers 2: He maketh"_qs,
+                                  u"Bibeltext"_qs}));
+    EXPECT_EQ(languages, (QStringList{{}, {}, {}, {}, {}, u"en"_qs, u"en"_qs, {}}));
+    // The name of a translation marks where its text begins.
+    EXPECT_EQ(read[4].start, 4);
+    EXPECT_EQ(read[5].verse, 1);
+    // A page without a table is read as it stands.
+    EXPECT_EQ(pieces_by_column(pieces, std::vector<int>(pieces.size(), -1), {}), pieces);
+}

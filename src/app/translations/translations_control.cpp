@@ -98,6 +98,14 @@ bool TranslationsControl::usable(const QString& name)
     return false;
 }
 
+SpokenColumn TranslationsControl::spoken_column(const QString& name)
+{
+    for (const BibleModuleInfo& module : available())
+        if (module.name == name)
+            return {module.description.isEmpty() ? module.short_name : module.description, module.language};
+    return {QStringLiteral("Elberfelder"), QString()};
+}
+
 QString TranslationsControl::short_name(const QString& name)
 {
     if (name == book_bible)
@@ -126,6 +134,7 @@ std::optional<QString> TranslationsControl::chapter_page(OpenBook& book, int boo
                                                          const QString& hilitebcv)
 {
     page_columns_.clear();
+    page_voices_.clear();
     if (only_book_bible(shown()))
         return std::nullopt;
     std::vector<TranslationColumn> columns;
@@ -149,6 +158,8 @@ std::optional<QString> TranslationsControl::chapter_page(OpenBook& book, int boo
     }
     for (const TranslationColumn& column : columns)
         page_columns_.append(column.short_name);
+    for (const QString& name : shown_)
+        page_voices_.push_back(spoken_column(name));
     return side_by_side_chapter(book_number, chap, columns, book.tplbibel, book.tplvers, book.lists.buecher, hilitebcv);
 }
 

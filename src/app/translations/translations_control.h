@@ -7,6 +7,7 @@
 // hands it what it needs as a TranslationsHost.
 
 #include "bible_frame.h"
+#include "speakable_text.h"
 #include "sword_library.h"
 
 #include <QObject>
@@ -55,6 +56,9 @@ public:
     // The short names of the columns of the page last built, in order;
     // empty when it was the book's own chapter page.
     const QStringList& page_columns() const { return page_columns_; }
+    // How the columns of that page are read aloud: each translation's name
+    // in words and its language.
+    const std::vector<SpokenColumn>& page_voices() const { return page_voices_; }
     // The passage of a Bible key in the main translation for a tool tip;
     // nullopt when that is the book's Bible.
     std::optional<QString> passage(OpenBook& book, const QString& key);
@@ -78,6 +82,7 @@ private:
     void set_shown(QStringList names, bool keep);
     bool usable(const QString& name);
     QString short_name(const QString& name);
+    SpokenColumn spoken_column(const QString& name);
     // The source of module `name` in the numbering of `book`'s Bible.
     BibleSource& module_source(OpenBook& book, const QString& name);
     void update_button();
@@ -90,5 +95,6 @@ private:
     std::optional<BibleFrame> frame_;
     std::map<QString, std::unique_ptr<BibleSource>> sources_;
     QStringList page_columns_;
+    std::vector<SpokenColumn> page_voices_;
     QToolButton* button_ = nullptr;
 };
