@@ -50,12 +50,14 @@ void Form1::wire_quick_search()
 {
     const auto sources = [this] {
         QuickBooks books = quick_books(editions_->shelf(), *state_.book);
+        auto [translations, library] = translations_->searched_modules();
         return QuickSearch::Sources{books.paths, state_.book->files.bible_file, bible_connect(),
                                     state_.book->lists.buecher, BookYears(std::move(books.days), books.shown),
-                                    [this] { return personal_->notes(); }};
+                                    [this] { return personal_->notes(); }, translations, library};
     };
     quick_ = new QuickSearch(this, sources());
     connect(editions_, &EditionsControl::changed, quick_, [this, sources] { quick_->set_sources(sources()); });
+    connect(translations_, &TranslationsControl::changed, quick_, [this, sources] { quick_->set_sources(sources()); });
     connect(quick_, &QuickSearch::day_chosen, this, [this](QDate day, int found_in, const QString& words) {
         // A day of another edition is shown in that edition.
         const std::vector<qsizetype> editions = quick_books(editions_->shelf(), *state_.book).editions;

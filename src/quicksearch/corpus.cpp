@@ -2,6 +2,7 @@
 #include "corpus.h"
 
 #include "StdUtil.h"
+#include "bible_source.h"
 #include "author_name.h"
 #include "database.h"
 #include "dates.h"
@@ -69,4 +70,34 @@ Corpus read_corpus(std::span<Database* const> books, Database& bible, const std:
                                  has_text ? ValueText(verses->Fields(QStringLiteral("Bible_Text"))) : QString()});
     }
     return corpus;
+}
+
+std::vector<std::vector<int>> book_verse_counts(const Corpus& corpus)
+{
+    std::vector<std::vector<int>> counts(66);
+    for (const CorpusVerse& verse : corpus.verses) {
+        if (verse.translation != 0 || verse.book < 1 || verse.book > 66 || verse.chapter < 1 || verse.chapter > 200)
+            continue;
+        std::vector<int>& book = counts[static_cast<std::size_t>(verse.book - 1)];
+        if (book.size() < static_cast<std::size_t>(verse.chapter))
+            book.resize(static_cast<std::size_t>(verse.chapter), 0);
+        int& last = book[static_cast<std::size_t>(verse.chapter - 1)];
+        last = std::max(last, verse.verse);
+    }
+    return counts;
+}
+
+void add_translation(Corpus& corpus, BibleSource& source, const std::atomic<bool>& cancel)
+{
+    std::vector<CorpusVerse> verses;
+    const int translation = static_cast<int>(std::max<qsizetype>(corpus.translations.size(), 1));
+    for (int book = 1; book <= 66 && !cancel; ++book)
+        for (int chap = 1; chap <= source.chapter_count(book) && !cancel; ++chap)
+            for (SourceVerse& verse : source.chapter(book, chap))
+                verses.push_back({book, chap, verse.number, std::move(verse.text), translation});
+    if (corpus.translations.isEmpty())
+        corpus.translations.append(QStringLiteral("Elberfelder"));
+    corpus.translations.append(source.short_name());
+    corpus.verses.insert(corpus.verses.end(), std::make_move_iterator(verses.begin()),
+                         std::make_move_iterator(verses.end()));
 }

@@ -11,6 +11,7 @@
 #include <span>
 #include <vector>
 
+class BibleSource;
 class Database;
 
 struct CorpusDay {
@@ -26,11 +27,16 @@ struct CorpusVerse {
     int chapter = 0;
     int verse = 0;
     QString text;  // empty for a Null verse
+    int translation = 0;  // 0: the book's Bible; else Corpus::translations' entry
 };
 
 struct Corpus {
     std::vector<CorpusDay> days;      // in date order
-    std::vector<CorpusVerse> verses;  // in Bible order
+    // The book's Bible in Bible order, then each further translation in Bible order.
+    std::vector<CorpusVerse> verses;
+    // The short names of the Bibles when there are further ones, the book's
+    // first; empty when the book's is the only one.
+    QStringList translations;
 };
 
 // The days of table "QOV" of each of `books` (rows without a date left out),
@@ -39,3 +45,13 @@ struct Corpus {
 // DatabaseError when a table cannot be read; stops early, with what it has,
 // once `cancel` is set.
 Corpus read_corpus(std::span<Database* const> books, Database& bible, const std::atomic<bool>& cancel);
+
+// The book's Bible's numbering as the corpus holds it: the highest verse of
+// every chapter of books 1 to 66.
+std::vector<std::vector<int>> book_verse_counts(const Corpus& corpus);
+
+// Appends every verse `source` holds, book by book, as a further
+// translation named by its short name. Stops early, with what it has, once
+// `cancel` is set. Throws BibleModuleError when the module fails; then the
+// corpus is as it was.
+void add_translation(Corpus& corpus, BibleSource& source, const std::atomic<bool>& cancel);

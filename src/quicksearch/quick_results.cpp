@@ -10,6 +10,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -133,12 +134,11 @@ QuickResults::QuickResults(std::shared_ptr<const SearchIndex> index, const Buech
     documents_ = index_->find(query_);
     days_ = static_cast<int>(std::count_if(documents_.begin(), documents_.end(),
                                            [&](uint32_t d) { return index_->is_day(d); }));
-    int last_book = -1;
-    for (auto it = documents_.begin() + days_; it != documents_.end(); ++it) {
-        const int b = index_->verse_place(static_cast<int>(*it) - index_->day_count()).book;
-        books_ += b != last_book;
-        last_book = b;
-    }
+    // Verses of several translations count each book once.
+    std::set<int> books;
+    for (auto it = documents_.begin() + days_; it != documents_.end(); ++it)
+        books.insert(index_->verse_place(static_cast<int>(*it) - index_->day_count()).book);
+    books_ = static_cast<int>(books.size());
 }
 
 void QuickResults::add_notes(const std::vector<Note>& notes, QStringView text)
@@ -204,8 +204,10 @@ QuickEntry QuickResults::document_entry(uint32_t document) const
     const int verse = static_cast<int>(document) - index_->day_count();
     const SearchIndex::Place place = index_->verse_place(verse);
     const QStringView content = index_->verse_text(verse);
-    return {QuickEntry::Kind::verse, verse_key(place.book, place.chapter, place.verse, place.verse),
-            bible_reference(book_name(place.book), place.chapter, place.verse, place.verse),
+    QString label = bible_reference(book_name(place.book), place.chapter, place.verse, place.verse);
+    if (const QString translation = index_->verse_translation(verse); !translation.isEmpty())
+        label += QStringLiteral(" (") + translation + u')';
+    return {QuickEntry::Kind::verse, verse_key(place.book, place.chapter, place.verse, place.verse), label,
             snippet(content, index_->marks(content, query_))};
 }
 
@@ -252,7 +254,7 @@ QString passage_text(const SearchIndex& index, const Buecher& buecher, const QSt
                                 .arg(ref.to_chap).arg(ref.to_verse));
         // Verse 0 at the end takes in the whole chapter.
         const int to_verse = ref.to_verse == 0 ? 0xFFFF : ref.to_verse;
-        for (int verse = 0; verse < index.verse_count(); ++verse) {
+        for (int verse = 0; verse < index.book_verse_count(); ++verse) {
             const SearchIndex::Place p = index.verse_place(verse);
             const std::pair at{p.chapter, p.verse};
             if (p.book != ref.book || at < std::pair{ref.from_chap, ref.from_verse}

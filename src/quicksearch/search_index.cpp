@@ -107,9 +107,11 @@ SearchIndex::SearchIndex(Corpus corpus, const std::atomic<bool>& cancel)
     for (const CorpusVerse& verse : corpus.verses) {
         if (cancel) {
             verse_places_.clear();
+            book_verses_ = 0;
             return;
         }
         verse_places_.push_back(pack_place(verse.book, verse.chapter, verse.verse));
+        book_verses_ += verse.translation == 0;
         add_segment(verse.text);
         token_start.push_back(static_cast<uint32_t>(tokens.size()));
     }
@@ -162,18 +164,27 @@ SearchIndex::Place SearchIndex::verse_place(int verse) const
     return {static_cast<int>(packed >> 32), static_cast<int>(packed >> 16 & 0xFFFF), static_cast<int>(packed & 0xFFFF)};
 }
 
+QString SearchIndex::verse_translation(int verse) const
+{
+    const QStringList& names = corpus_.translations;
+    const int translation = corpus_.verses[verse].translation;
+    return translation < names.size() ? names[translation] : QString();
+}
+
 std::optional<int> SearchIndex::find_verse(int book, int chapter, int verse) const
 {
     const uint64_t packed = pack_place(book, chapter, verse);
-    const auto it = std::lower_bound(verse_places_.begin(), verse_places_.end(), packed);
-    if (it == verse_places_.end() || *it != packed)
+    const auto end = verse_places_.begin() + book_verses_;
+    const auto it = std::lower_bound(verse_places_.begin(), end, packed);
+    if (it == end || *it != packed)
         return std::nullopt;
     return static_cast<int>(it - verse_places_.begin());
 }
 
 int SearchIndex::last_verse(int book, int chapter) const
 {
-    const auto it = std::upper_bound(verse_places_.begin(), verse_places_.end(), pack_place(book, chapter, 0xFFFF));
+    const auto it = std::upper_bound(verse_places_.begin(), verse_places_.begin() + book_verses_,
+                                     pack_place(book, chapter, 0xFFFF));
     if (it == verse_places_.begin() || (*(it - 1) >> 16) != (pack_place(book, chapter, 0) >> 16))
         return 0;
     return static_cast<int>(*(it - 1) & 0xFFFF);

@@ -31,6 +31,8 @@ public:
 
     int day_count() const { return static_cast<int>(corpus_.days.size()); }
     int verse_count() const { return static_cast<int>(verse_places_.size()); }
+    // The verses of the book's Bible: the first ones.
+    int book_verse_count() const { return book_verses_; }
     bool is_day(uint32_t document) const { return document < corpus_.days.size(); }
 
     QDate day_date(int day) const { return corpus_.days[day].date; }
@@ -45,9 +47,12 @@ public:
     };
     Place verse_place(int verse) const;
     QStringView verse_text(int verse) const { return corpus_.verses[verse].text; }
-    // The verse at that place, or nullopt.
+    // The short name of the translation of a verse; empty while the book's
+    // Bible is the only one.
+    QString verse_translation(int verse) const;
+    // The book's Bible's verse at that place, or nullopt.
     std::optional<int> find_verse(int book, int chapter, int verse) const;
-    // The highest verse number of a chapter; 0 when it has none.
+    // The highest verse number of a chapter of the book's Bible; 0 when it has none.
     int last_verse(int book, int chapter) const;
 
     // The words of a query looked up once: each word of each group as the
@@ -76,7 +81,8 @@ private:
     static constexpr uint32_t no_word = UINT32_MAX;  // between fields: no phrase crosses it
 
     Corpus corpus_;
-    std::vector<uint64_t> verse_places_;    // book, chapter, verse packed; ascending
+    std::vector<uint64_t> verse_places_;    // book, chapter, verse packed; ascending in each translation
+    int book_verses_ = 0;
     std::vector<std::u16string> words_;     // folded, sorted
     std::vector<uint32_t> posting_start_;   // words + 1
     std::vector<uint32_t> postings_;        // document numbers, per word ascending

@@ -3,6 +3,7 @@
 
 #include "database.h"
 #include "quick_list.h"
+#include "sword_library.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -26,7 +27,19 @@ QuickSearch::Built build_index(const QuickSearch::Sources& sources, const std::a
             books.push_back(opened.back().get());
         }
         const std::unique_ptr<Database> bible = OpenDatabase(sources.bible_path, false, false, sources.bible_connect);
-        return {std::make_shared<const SearchIndex>(read_corpus(books, *bible, cancel), cancel), {}};
+        Corpus corpus = read_corpus(books, *bible, cancel);
+        if (sources.library && !sources.translations.isEmpty()) {
+            // In the numbering of the book's Bible just read.
+            const BibleFrame frame(book_verse_counts(corpus));
+            for (const QString& name : sources.translations)
+                try {
+                    add_translation(corpus, *sources.library->open(name, frame), cancel);
+                } catch (const BibleModuleError&) {
+                    // The chapter page says so when it shows the module; the
+                    // search goes on without it.
+                }
+        }
+        return {std::make_shared<const SearchIndex>(std::move(corpus), cancel), {}};
     } catch (const std::exception& e) {
         // A file the window could open but cannot read through: the list
         // stays empty and says why.
@@ -92,7 +105,8 @@ void QuickSearch::start_index()
 
 void QuickSearch::set_sources(Sources sources)
 {
-    const bool same_files = sources.book_paths == sources_.book_paths && sources.bible_path == sources_.bible_path;
+    const bool same_files = sources.book_paths == sources_.book_paths && sources.bible_path == sources_.bible_path
+                            && sources.translations == sources_.translations;
     const bool begun = index_ || index_watcher_.isRunning();
     if (!same_files && begun) {
         cancel_ = true;

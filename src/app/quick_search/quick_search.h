@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QuickListModel;
+class SwordLibrary;
 
 class QuickSearch : public QFrame {
     Q_OBJECT
@@ -28,7 +29,8 @@ public:
     // shown edition's Bible file (opened once more, on the worker, so the
     // window's own connections and their record stay untouched), the Bible's
     // book list, the editions' days and the reader's notes as they are now
-    // (asked at each search, on this thread).
+    // (asked at each search, on this thread); and the further translations
+    // shown, read from `library` on the worker as well.
     struct Sources {
         QStringList book_paths;
         QString bible_path;
@@ -36,6 +38,8 @@ public:
         Buecher buecher;
         BookYears days;
         std::function<std::vector<Note>()> notes;
+        QStringList translations = {};  // module names
+        std::shared_ptr<const SwordLibrary> library = {};
     };
 
     // An index, or an empty one and why it could not be read.

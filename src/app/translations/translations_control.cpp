@@ -53,8 +53,8 @@ TranslationsControl::~TranslationsControl() = default;
 const std::vector<BibleModuleInfo>& TranslationsControl::available()
 {
     if (!library_)
-        library_ = host_.sword_folder.isEmpty() ? std::make_unique<SwordLibrary>()
-                                                : std::make_unique<SwordLibrary>(host_.sword_folder);
+        library_ = host_.sword_folder.isEmpty() ? std::make_shared<SwordLibrary>()
+                                                : std::make_shared<SwordLibrary>(host_.sword_folder);
     return library_->modules();
 }
 
@@ -174,6 +174,15 @@ std::optional<QString> TranslationsControl::passage(OpenBook& book, const QStrin
         // The page itself says so when it is built; a tool tip stays quiet.
         return QString();
     }
+}
+
+std::pair<QStringList, std::shared_ptr<const SwordLibrary>> TranslationsControl::searched_modules()
+{
+    QStringList modules = shown();
+    modules.removeAll(book_bible);
+    if (modules.isEmpty())
+        return {};
+    return {modules, library_};
 }
 
 void TranslationsControl::fill_menu(QMenu& menu)

@@ -63,6 +63,10 @@ public:
     // nullopt when that is the book's Bible.
     std::optional<QString> passage(OpenBook& book, const QString& key);
 
+    // The modules shown (without the book's Bible) and the library to read
+    // them from, for the quick search; no library while none is shown.
+    std::pair<QStringList, std::shared_ptr<const SwordLibrary>> searched_modules();
+
     // The "Übersetzung" menu: the main translation (an unusable module
     // greyed with its reason), then "Daneben" with those shown beside it.
     void fill_menu(QMenu& menu);
@@ -88,7 +92,7 @@ private:
     void update_button();
 
     TranslationsHost host_;
-    std::unique_ptr<SwordLibrary> library_;
+    std::shared_ptr<SwordLibrary> library_;
     QStringList shown_;
     bool restored_ = false;  // the kept choice is read at the first use
     QString frame_file_;     // the Bible whose numbering the sources follow
