@@ -194,6 +194,28 @@ TEST(QuickSearchIndex, SearchesEveryFieldButNoPhraseAcrossTwo)
     EXPECT_EQ(found(u"Titel"), QStringList{u"Dienstag, 2. Januar 2024"_qs});
 }
 
+TEST(QuickSearchIndex, FurtherTranslationsAreSearchedAndNamedButTypedPlacesAreTheBooksBible)
+{
+    Corpus corpus;
+    corpus.verses = {{1, 1, 1, u"Im Anfang schuf Gott"_qs}, {1, 1, 2, u"Und die Erde war wüst"_qs},
+                     {1, 1, 1, u"In the beginning God created"_qs, 1}, {1, 1, 2, u"And the earth"_qs, 1},
+                     {1, 1, 3, u"And God said"_qs, 1}};
+    corpus.translations = {u"Elberfelder"_qs, u"KJV"_qs};
+    EXPECT_EQ(book_verse_counts(corpus)[0], std::vector<int>{2});
+    const std::atomic<bool> go{false};
+    const auto index = std::make_shared<const SearchIndex>(corpus, go);
+    const auto found = [&](const char16_t* text) { return labels(QuickResults(index, {}, {}, QStringView(text))); };
+    EXPECT_EQ(found(u"Gott"), QStringList{u"1 1,1 (Elberfelder)"_qs});
+    EXPECT_EQ(found(u"God"), (QStringList{u"1 1,1 (KJV)"_qs, u"1 1,3 (KJV)"_qs}));
+    EXPECT_EQ(QuickResults(index, {}, {}, u"God").books(), 1);
+
+    EXPECT_EQ(index->book_verse_count(), 2);
+    EXPECT_EQ(index->find_verse(1, 1, 1), 0);
+    EXPECT_EQ(index->find_verse(1, 1, 3), std::nullopt);
+    EXPECT_EQ(index->last_verse(1, 1), 2);
+    EXPECT_EQ(passage_text(*index, {}, u"1_1_0"_qs), u"1 1\n1 Im Anfang schuf Gott\n2 Und die Erde war wüst"_qs);
+}
+
 TEST(QuickSearchIndex, SearchesEveryEditionInDateOrderAndTypedDatesInTheShownYear)
 {
     // The demo's two books read in the order 2025, 2024, and 2025 once more
