@@ -8,6 +8,9 @@
 #include "editions/edition_bar.h"
 #include "editions/editions_control.h"
 #include "form1.h"
+#include "html_view.h"
+#include "sword_test_folder.h"
+#include "translations/translations_control.h"
 
 #include <gtest/gtest.h>
 
@@ -148,4 +151,49 @@ TEST(EditionMenu, AnUnusableEditionIsGreyedWithItsCauseAndTwinsByTheirFolders)
     EXPECT_EQ(texts, (QStringList{u"2024"_qs, u"2025 (A)"_qs, u"2025 (B)"_qs,
                                   u"Kaputt: keine gültige Access-Datei [grau]"_qs}));
     EXPECT_EQ(menu.actions()[3]->toolTip(), data.filePath(u"Kaputt/qov.mdb"_qs) + u": keine gültige Access-Datei"_qs);
+}
+
+// The chooser "Übersetzung" over the Bible view: the main translation and
+// those beside it, a locked module greyed with its cause; choosing shows the
+// chapter side by side.
+TEST(TranslationMenu, TheChooserListsChoosesAndGreysALockedModule)
+{
+    ensure_widget_application();
+    const SwordTestFolder sword;
+    sword.copy_module(u"engKJV2006eb"_qs, u"Locked"_qs, {"CipherKey="});
+    Form1 form({QStringLiteral(SELUNAR_DATA_DIR), [] { return QDate(2024, 3, 5); }, MessageBoxes::Mode::Record,
+                nullptr, {}, {}, sword.path()});
+    form.Form_Load();
+    form.Form_Activate();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.run_key_command(KeyCommand::bible);
+
+    auto* button = form.findChild<QToolButton*>(u"translation"_qs);
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->isVisible());
+    EXPECT_EQ(button->accessibleName(), u"Übersetzung wählen"_qs);
+    EXPECT_EQ(button->text(), u"Übersetzung: Elberfelder"_qs);
+    const auto* view = form.findChild<HtmlView*>(u"WB1"_qs);
+    EXPECT_EQ(button->geometry().right(), view->viewport()->geometry().right());
+
+    const auto entry = [&](const QString& name) {
+        Q_EMIT button->menu()->aboutToShow();
+        auto* action = button->menu()->findChild<QAction*>(name);
+        EXPECT_NE(action, nullptr) << name.toStdString();
+        return action;
+    };
+    EXPECT_FALSE(entry(u"main:Locked"_qs)->isEnabled());
+    EXPECT_TRUE(entry(u"main:Locked"_qs)->text().endsWith(u": gesperrt"_qs));
+    EXPECT_TRUE(entry(u"main:Buch"_qs)->isChecked());
+
+    entry(u"main:engKJV2006eb"_qs)->trigger();
+    EXPECT_EQ(form.translations().shown(), QStringList{u"engKJV2006eb"_qs});
+    EXPECT_EQ(button->text(), u"Übersetzung: KJV"_qs);
+    EXPECT_TRUE(view->built_page().contains(u">KJV</th>"_qs));
+
+    entry(u"beside:Buch"_qs)->trigger();
+    EXPECT_EQ(form.translations().shown(), (QStringList{u"engKJV2006eb"_qs, u"Buch"_qs}));
+    EXPECT_FALSE(entry(u"beside:engKJV2006eb"_qs)->isEnabled());
+    EXPECT_TRUE(entry(u"beside:Buch"_qs)->isChecked());
+    EXPECT_EQ(button->geometry().right(), view->viewport()->geometry().right());
 }

@@ -40,11 +40,16 @@ TranslationsControl::TranslationsControl(TranslationsHost host) : QObject(host.b
     button_->setPopupMode(QToolButton::InstantPopup);
     auto* menu = new QMenu(button_);
     connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+        // Filled anew each time, so that it shows the modules as they are now.
         menu->clear();
+        qDeleteAll(menu->findChildren<QMenu*>(Qt::FindDirectChildrenOnly));
+        qDeleteAll(menu->findChildren<QActionGroup*>(Qt::FindDirectChildrenOnly));
         fill_menu(*menu);
     });
     button_->setMenu(menu);
+    // The view's scroll bar comes and goes with the page, narrowing its visible area.
     host_.bible_view->installEventFilter(this);
+    host_.bible_view->viewport()->installEventFilter(this);
     update_button();
 }
 
@@ -248,7 +253,8 @@ void TranslationsControl::update_button()
 
 bool TranslationsControl::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == host_.bible_view && (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
+    const bool view = watched == host_.bible_view || watched == host_.bible_view->viewport();
+    if (view && (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
         place_in_corner(*host_.bible_view, *button_);
     return QObject::eventFilter(watched, event);
 }
