@@ -6,6 +6,7 @@
 #include "editions/editions_control.h"
 #include "form1.h"
 #include "quick_search/quick_search.h"
+#include "translations/translations_control.h"
 
 #include <benchmark/benchmark.h>
 
@@ -30,13 +31,14 @@ QApplication& application()
 }
 
 // The window after start-up on 5 March 2024, with messages only recorded.
-std::unique_ptr<Form1> started_window()
+std::unique_ptr<Form1> started_window(const QString& sword_folder = {})
 {
     application();
     Form1::Settings settings;
     settings.apppath = QStringLiteral(SELUNAR_DATA_DIR);
     settings.today = [] { return QDate(2024, 3, 5); };
     settings.messages = MessageBoxes::Mode::Record;
+    settings.sword_folder = sword_folder;
     auto form = std::make_unique<Form1>(settings);
     form->Form_Load();
     form->Form_Activate();
@@ -76,6 +78,26 @@ void BM_ChapterSwitchToPsalm119(benchmark::State& bench)
     }
 }
 BENCHMARK(BM_ChapterSwitchToPsalm119)->Unit(benchmark::kMillisecond);
+
+// The same with the book's Bible, Debian's KJV and WEB side by side: Alt+Right
+// from Psalm 118 to the painted Psalm 119 in three columns.
+void BM_Psalm119InThreeTranslations(benchmark::State& bench)
+{
+    const std::unique_ptr<Form1> form = started_window(QStringLiteral("/usr/share/sword"));
+    form->but_Click(10);
+    form->translations().show({QStringLiteral("Buch"), QStringLiteral("engKJV2006eb"), QStringLiteral("engWEB2015eb")});
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        form->WB_NavigateComplete2(1, QStringLiteral("BIBLE|19_118_0|"));
+        form->repaint();
+        bench.ResumeTiming();
+        form->run_key_command(KeyCommand::next);
+        form->repaint();
+    }
+    if (form->translations().page_columns().size() != 3)
+        bench.SkipWithError("the chapter is not shown in three translations");
+}
+BENCHMARK(BM_Psalm119InThreeTranslations)->Unit(benchmark::kMillisecond);
 
 // A keystroke in the quick search to the list painted: "Hirt" and "Hirte"
 // in turn, each searched in full and the window repainted.

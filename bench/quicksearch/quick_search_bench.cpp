@@ -2,11 +2,13 @@
 // The quick search on the demo data: building the index from the book and
 // the Bible (with the memory it keeps), over one edition and over ten (the
 // 2024 book and nine copies of the 2025 one, each opened on its own), and
-// one search per text with every hit counted.
+// one search per text with every hit counted; and the index with two SWORD
+// translations beside the book's Bible.
 
 #include "database.h"
 #include "lookup_lists.h"
 #include "quick_results.h"
+#include "sword_library.h"
 
 #include <benchmark/benchmark.h>
 
@@ -81,6 +83,40 @@ void BM_QuickSearchIndexBuild(benchmark::State& bench)
     bench.counters["read_ms"] = reading / static_cast<double>(bench.iterations());
 }
 BENCHMARK(BM_QuickSearchIndexBuild)->Arg(1)->Arg(most_editions)->Unit(benchmark::kMillisecond);
+
+// The index over the demo's edition and Bible with two more translations
+// shown: Debian's KJV and WEB read through libsword ("modules_ms"), in the
+// numbering of the book's Bible; "more_MB" is what the index keeps beyond
+// the one without them.
+void BM_QuickSearchIndexWithTwoTranslations(benchmark::State& bench)
+{
+    demo();
+    const std::atomic<bool> go{false};
+    const SwordLibrary library(QStringLiteral("/usr/share/sword"));
+    const auto megabytes = [](size_t bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); };
+    size_t without = 0;
+    {
+        const size_t before = allocated_bytes();
+        const auto index = built_index(1);
+        without = allocated_bytes() - before;
+    }
+    double more = 0, modules = 0;
+    for (auto _ : bench) {
+        const size_t before = allocated_bytes();
+        Corpus corpus = read_corpus(demo().first(1), *demo().bible, go);
+        const auto start = std::chrono::steady_clock::now();
+        const BibleFrame frame(book_verse_counts(corpus));
+        for (const char* name : {"engKJV2006eb", "engWEB2015eb"})
+            add_translation(corpus, *library.open(QString::fromLatin1(name), frame), go);
+        modules += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        const auto index = std::make_shared<const SearchIndex>(std::move(corpus), go);
+        more = megabytes(allocated_bytes() - before - without);
+        benchmark::DoNotOptimize(index.get());
+    }
+    bench.counters["more_MB"] = more;
+    bench.counters["modules_ms"] = modules / static_cast<double>(bench.iterations());
+}
+BENCHMARK(BM_QuickSearchIndexWithTwoTranslations)->Unit(benchmark::kMillisecond);
 
 // One whole answer: typed place, words, every hit found and counted.
 void quick_search(benchmark::State& bench, const QString& text, int editions)

@@ -35,16 +35,20 @@ SpeechEngine& ReadAloud::engine()
 
 namespace {
 
-// The column of each piece on a page side by side, as pieces_by_column takes them.
+// The column of each piece on a page side by side, as pieces_by_column
+// takes them: its rows are tables, the first one the columns' names.
 std::vector<int> columns_of(QTextDocument& document, const std::vector<Utterance>& pieces)
 {
     std::vector<int> columns;
+    const QTextTable* names = nullptr;
     for (const Utterance& piece : pieces) {
         QTextCursor cursor(&document);
         cursor.setPosition(piece.start);
         const QTextTable* table = cursor.currentTable();
+        if (table && !names)
+            names = table;
         const QTextTableCell cell = table ? table->cellAt(cursor) : QTextTableCell();
-        columns.push_back(!cell.isValid() ? -1 : cell.row() == 0 ? -2 : cell.column());
+        columns.push_back(!cell.isValid() ? -1 : table == names ? -2 : cell.column());
     }
     return columns;
 }

@@ -32,6 +32,15 @@ QString heading_text(const QString& heading)
            + heading.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")) + QStringLiteral("</i></p>");
 }
 
+// One row of the page as a table of its own: the text view lays out many
+// small tables in a fraction of the time one long one takes, and with the
+// same widths their columns stand one under the other.
+QString row_table(const QString& cells)
+{
+    return QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"4\"><tr>") + cells
+           + QStringLiteral("</tr></table>\n");
+}
+
 } // namespace
 
 QString side_by_side_chapter(int book, int chap, const std::vector<TranslationColumn>& columns,
@@ -49,11 +58,11 @@ QString side_by_side_chapter(int book, int chap, const std::vector<TranslationCo
         for (const SourceVerse& verse : column.verses)
             numbers.insert(verse.number);
 
-    QString table = QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"4\">\n<tr>");
+    QString names;
     for (const TranslationColumn& column : columns)
-        table += QStringLiteral("<th class=\"nr\" width=\"%1%\">").arg(100 / count) + column.short_name.toHtmlEscaped()
+        names += QStringLiteral("<th class=\"nr\" width=\"%1%\">").arg(100 / count) + column.short_name.toHtmlEscaped()
                  + QStringLiteral("</th>");
-    table += QStringLiteral("</tr>\n");
+    QString table = row_table(names);
 
     bool first_row = true;
     const auto add_row = [&](int number) {
@@ -78,8 +87,8 @@ QString side_by_side_chapter(int book, int chap, const std::vector<TranslationCo
             verses += cell(content, count);
         }
         if (any_heading)
-            table += QStringLiteral("<tr>") + headings + QStringLiteral("</tr>\n");
-        table += QStringLiteral("<tr>") + verses + QStringLiteral("</tr>\n");
+            table += row_table(headings);
+        table += row_table(verses);
         first_row = false;
     };
     const bool book_missing = std::any_of(columns.begin(), columns.end(),
@@ -88,7 +97,6 @@ QString side_by_side_chapter(int book, int chap, const std::vector<TranslationCo
         add_row(0);
     for (int number : numbers)
         add_row(number);
-    table += QStringLiteral("</table>\n");
     StrReplaceInPlace(page, QStringLiteral("#VERS#"), table);
     return page;
 }

@@ -19,9 +19,10 @@ struct TranslationColumn {
 
 // The page of chapter `chap` of book `book` in `columns`: `tplbibel` with
 // "#Buch#" (the name from `buecher`) and "#Kapitel#" as the single chapter
-// page fills them, and "#VERS#" replaced by a table: a row of the columns'
-// short names, then for every verse number any column holds, in order, a row
-// of the columns' headings before it (when one has one) and a row of the
+// page fills them, and "#VERS#" replaced by rows, each a one-row table of the
+// full width: a row of the columns' short names, then for every verse number
+// any column holds, in order, a row of the columns' headings before it (when
+// one has one) and a row of the
 // verse in each column as a copy of `tplvers` ("#Versnr#", then "#Vers#":
 // the text HTML-escaped, in "<b>" and "</b>" when `testhilite` selects it),
 // an empty cell where a column lacks the verse. A column without the book

@@ -15,6 +15,9 @@ namespace {
 const QString tplbibel = "<h1>#Buch# #Kapitel#</h1>#VERS#<p>Ende</p>";
 const QString tplvers = "<a name=\"v#Versnr#\"></a>#Versnr# #Vers#|";
 const Buecher buecher{{}, {"1. Mose", 50, 1}, {"2. Mose", 40, 2}};
+// Every row is a table of its own.
+const QString row = "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"4\"><tr>";
+const QString end = "</tr></table>\n";
 
 } // namespace
 
@@ -26,14 +29,14 @@ TEST(SideBySidePage, OneRowPerVerseOneColumnPerTranslation)
     };
     const QString td = "<td valign=\"top\" width=\"50%\">";
     EXPECT_EQ(side_by_side_chapter(1, 1, columns, tplbibel, tplvers, buecher, "1_1_2-3"),
-              "<h1>1. Mose 1</h1><table width=\"100%\" cellspacing=\"0\" cellpadding=\"4\">\n"
-              "<tr><th class=\"nr\" width=\"50%\">Elb</th><th class=\"nr\" width=\"50%\">K&amp;J</th></tr>\n"
-              "<tr>" + td + "<p class=\"vers\"><i>Die Schöpfung<br>Tag 1</i></p></td>" + td + "</td></tr>\n"
-              "<tr>" + td + "<a name=\"v1\"></a>1 Am Anfang &lt;&amp;&gt;|</td>" + td + "</td></tr>\n"
-              "<tr>" + td + "<a name=\"v2\"></a>2 <b>Und die Erde</b>|</td>" + td +
-              "<a name=\"v2\"></a>2 <b>And the earth</b>|</td></tr>\n"
-              "<tr>" + td + "</td>" + td + "<a name=\"v3\"></a>3 <b>And God said</b>|</td></tr>\n"
-              "</table>\n<p>Ende</p>");
+              "<h1>1. Mose 1</h1>" + row
+                  + "<th class=\"nr\" width=\"50%\">Elb</th><th class=\"nr\" width=\"50%\">K&amp;J</th>" + end
+                  + row + td + "<p class=\"vers\"><i>Die Schöpfung<br>Tag 1</i></p></td>" + td + "</td>" + end
+                  + row + td + "<a name=\"v1\"></a>1 Am Anfang &lt;&amp;&gt;|</td>" + td + "</td>" + end
+                  + row + td + "<a name=\"v2\"></a>2 <b>Und die Erde</b>|</td>" + td
+                  + "<a name=\"v2\"></a>2 <b>And the earth</b>|</td>" + end
+                  + row + td + "</td>" + td + "<a name=\"v3\"></a>3 <b>And God said</b>|</td>" + end
+                  + "<p>Ende</p>");
 }
 
 TEST(SideBySidePage, AColumnWithoutTheBookSaysSo)
@@ -43,15 +46,14 @@ TEST(SideBySidePage, AColumnWithoutTheBookSaysSo)
     const QString page = side_by_side_chapter(2, 1, {{"Elb", true, {{1, "Dies", ""}, {2, "Das", ""}}}, missing},
                                               tplbibel, tplvers, buecher, "");
     EXPECT_TRUE(page.contains("<a name=\"v1\"></a>1 Dies|</td>" + td
-                              + "<p class=\"vers\">Dieses Buch fehlt in KJV.</p></td></tr>\n<tr>"))
+                              + "<p class=\"vers\">Dieses Buch fehlt in KJV.</p></td>" + end + row))
         << page.toStdString();
     EXPECT_EQ(page.count("Dieses Buch fehlt"), 1);
     // Without a verse in any column the row of the notices stands alone.
     EXPECT_EQ(side_by_side_chapter(2, 1, {missing}, tplbibel, tplvers, buecher, ""),
-              "<h1>2. Mose 1</h1><table width=\"100%\" cellspacing=\"0\" cellpadding=\"4\">\n"
-              "<tr><th class=\"nr\" width=\"100%\">KJV</th></tr>\n"
-              "<tr><td valign=\"top\" width=\"100%\"><p class=\"vers\">Dieses Buch fehlt in KJV.</p></td></tr>\n"
-              "</table>\n<p>Ende</p>");
+              "<h1>2. Mose 1</h1>" + row + "<th class=\"nr\" width=\"100%\">KJV</th>" + end + row
+                  + "<td valign=\"top\" width=\"100%\"><p class=\"vers\">Dieses Buch fehlt in KJV.</p></td>" + end
+                  + "<p>Ende</p>");
 }
 
 namespace {
