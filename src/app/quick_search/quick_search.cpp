@@ -15,7 +15,7 @@
 
 namespace {
 
-QuickSearch::Built build_index(const QuickSearch::Sources& sources, const std::atomic<bool>& cancel)
+QuickSearch::Built build_index(const QuickSearch::Sources& sources, bool translations, const std::atomic<bool>& cancel)
 {
     // Connections of its own, without the window's query record: the index
     // is no query of the book's pages.
@@ -28,7 +28,7 @@ QuickSearch::Built build_index(const QuickSearch::Sources& sources, const std::a
         }
         const std::unique_ptr<Database> bible = OpenDatabase(sources.bible_path, false, false, sources.bible_connect);
         Corpus corpus = read_corpus(books, *bible, cancel);
-        if (sources.library && !sources.translations.isEmpty()) {
+        if (translations && sources.library && !sources.translations.isEmpty()) {
             // In the numbering of the book's Bible just read.
             const BibleFrame frame(book_verse_counts(corpus));
             for (const QString& name : sources.translations)
@@ -83,6 +83,7 @@ QuickSearch::QuickSearch(QWidget* parent, Sources sources)
     connect(field_, &QLineEdit::textChanged, this, &QuickSearch::search);
     connect(list_, &QListView::clicked, this, [this](const QModelIndex& index) { open_entry(index.row()); });
     connect(&index_watcher_, &QFutureWatcherBase::finished, this, &QuickSearch::index_ready);
+    connect(&translated_watcher_, &QFutureWatcherBase::finished, this, &QuickSearch::translated_index_ready);
     connect(&search_watcher_, &QFutureWatcherBase::finished, this, &QuickSearch::search_done);
     field_->installEventFilter(this);
     parent->installEventFilter(this);
@@ -93,6 +94,7 @@ QuickSearch::~QuickSearch()
 {
     cancel_ = true;
     index_watcher_.waitForFinished();
+    translated_watcher_.waitForFinished();
     search_watcher_.waitForFinished();
 }
 
@@ -100,7 +102,10 @@ void QuickSearch::start_index()
 {
     if (index_ || index_watcher_.isRunning())
         return;
-    index_watcher_.setFuture(QtConcurrent::run([this] { return build_index(sources_, cancel_); }));
+    // The days and the book's Bible first: libsword reads a module's text
+    // far slower than the databases, so the further translations come in a
+    // second index, which takes the first one's place when it is ready.
+    index_watcher_.setFuture(QtConcurrent::run([this] { return build_index(sources_, false, cancel_); }));
 }
 
 void QuickSearch::set_sources(Sources sources)
@@ -111,10 +116,12 @@ void QuickSearch::set_sources(Sources sources)
     if (!same_files && begun) {
         cancel_ = true;
         index_watcher_.waitForFinished();
+        translated_watcher_.waitForFinished();
         search_watcher_.waitForFinished();
         cancel_ = false;
         index_.reset();
         index_failure_.clear();
+        translated_ = true;
     }
     sources_ = std::move(sources);
     if (!same_files && begun)
@@ -129,6 +136,22 @@ void QuickSearch::index_ready()
     const Built built = index_watcher_.result();
     index_ = built.index;
     index_failure_ = built.failure;
+    translated_ = sources_.translations.isEmpty();
+    if (!translated_ && built.failure.isEmpty())
+        translated_watcher_.setFuture(QtConcurrent::run([this] { return build_index(sources_, true, cancel_); }));
+    search(field_->text());
+}
+
+void QuickSearch::translated_index_ready()
+{
+    // An index of sources replaced meanwhile is dropped.
+    if (translated_ || !index_ || !translated_watcher_.isFinished())
+        return;
+    const Built built = translated_watcher_.result();
+    translated_ = true;
+    if (!built.failure.isEmpty())
+        return;
+    index_ = built.index;
     search(field_->text());
 }
 
@@ -200,6 +223,11 @@ void QuickSearch::wait_until_settled()
         start_index();
         index_watcher_.waitForFinished();
         index_ready();
+    }
+    if (!translated_) {
+        translated_watcher_.waitForFinished();
+        search_watcher_.waitForFinished();
+        translated_index_ready();
     }
     search_watcher_.waitForFinished();
     search_done();

@@ -66,7 +66,8 @@ public:
     QString text() const;
     // Puts `text` into the field as typing does.
     void set_text(const QString& text);
-    // Waits for the index and the search of the current text, and shows its list.
+    // Waits for the index (with every translation shown) and the search of
+    // the current text, and shows its list.
     void wait_until_settled();
     // Opens entry `row` of the list as Enter does; false for no such entry.
     bool open_entry(int row);
@@ -88,6 +89,7 @@ protected:
 
 private:
     void index_ready();
+    void translated_index_ready();
     void search(const QString& text);
     void search_done();
     void place_over_parent();
@@ -97,6 +99,8 @@ private:
     std::shared_ptr<const SearchIndex> index_;
     QString index_failure_;
     QFutureWatcher<Built> index_watcher_;
+    QFutureWatcher<Built> translated_watcher_;  // the index with the further translations
+    bool translated_ = true;  // the index holds every translation shown
     QFutureWatcher<QuickResults> search_watcher_;
     int generation_ = 0;     // of the text last typed
     int searched_generation_ = 0;  // of the search running or done last
