@@ -233,7 +233,7 @@ void make_sword_folder(const SwordTestFolder& folder, const QStringList& changes
     }
 }
 
-Outcome run(const Case& c, const QString& data_dir, const QString& home)
+Outcome run(const Case& c, const QString& data_dir, const QString& home, const QString& sword)
 {
     QTemporaryDir work;
     QFile script(work.filePath(QStringLiteral("session.script")));
@@ -261,11 +261,8 @@ Outcome run(const Case& c, const QString& data_dir, const QString& home)
         settings.write(c.settings.toUtf8());
         arguments << QStringLiteral("--settings") << settings.fileName();
     }
-    std::optional<SwordTestFolder> sword;
-    if (c.sword) {
-        make_sword_folder(sword.emplace(), *c.sword);
-        arguments << QStringLiteral("--sword") << sword->path();
-    }
+    if (!sword.isEmpty())
+        arguments << QStringLiteral("--sword") << sword;
     if (c.personal) {
         QFile personal(work.filePath(QStringLiteral("persoenlich.sqlite")));
         if (!c.personal->isEmpty() && personal.open(QIODevice::WriteOnly))
@@ -494,10 +491,20 @@ void run_case(const Case& c)
                 return;
         }
     }
-    if (c.read_only)
-        snapshot(copy.path(), false);
-    const auto before = c.read_only ? snapshot(copy.path()) : std::map<QString, QByteArray>();
-    const Outcome outcome = run(c, data_dir, home.path());
+    std::optional<SwordTestFolder> sword;
+    if (c.sword)
+        make_sword_folder(sword.emplace(), *c.sword);
+    // The modules are only read, as the book's files are.
+    std::vector<QString> kept{copy.path()};
+    if (sword)
+        kept.push_back(sword->path());
+    std::map<QString, std::map<QString, QByteArray>> before;
+    for (const QString& folder : kept)
+        if (c.read_only) {
+            snapshot(folder, false);
+            before[folder] = snapshot(folder);
+        }
+    const Outcome outcome = run(c, data_dir, home.path(), sword ? sword->path() : QString());
     ASSERT_TRUE(outcome.finished);
     ASSERT_EQ(outcome.exit_code, c.exit_code) << outcome.errors.toStdString();
     EXPECT_TRUE(c.dumps < 0 || outcome.dumps.size() == size_t(c.dumps)) << outcome.dumps.size() << " dumps";
@@ -506,8 +513,10 @@ void run_case(const Case& c)
         check(outcome, QString(fact).replace(QStringLiteral("$DATA"), QDir::cleanPath(data_dir)));
     }
     if (c.read_only) {
-        EXPECT_EQ(snapshot(copy.path()), before);
-        snapshot(copy.path(), true);
+        for (const QString& folder : kept) {
+            EXPECT_EQ(snapshot(folder), before[folder]) << folder.toStdString();
+            snapshot(folder, true);
+        }
         EXPECT_TRUE(QDir(home.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     }
 }
