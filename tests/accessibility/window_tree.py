@@ -109,6 +109,23 @@ if button is not None:
            "the new page was told with layout marks")
     expect("Mittwoch, 6. März 2024" in frame.name, f"after pressing \"nächster Tag\" the window is {frame.name!r}")
 
+# In the Bible the chooser of the translations is there for a screen reader
+# too, as a button that opens its menu.
+bible = by_name.get(("push button", "Bibel"))
+if bible is not None:
+    bible.queryAction().doAction(0)
+    deadline = time.monotonic() + 10
+    chooser = None
+    while chooser is None and time.monotonic() < deadline:
+        GLib.MainContext.default().iteration(False)
+        chooser = next((a for a in walk(frame) if a.name == "Übersetzung wählen"
+                        and a.getState().contains(pyatspi.STATE_SHOWING)), None)
+        time.sleep(0.05)
+    expect(chooser is not None, "the Bible shows no chooser \"Übersetzung wählen\"")
+    if chooser is not None:
+        expect("button" in chooser.getRoleName(), f"the chooser is a {chooser.getRoleName()}")
+        expect(chooser.queryAction().nActions >= 1, "the chooser offers no action")
+
 for failure in failures:
     print("FAIL:", failure)
 sys.exit(1 if failures else 0)
