@@ -2,6 +2,7 @@
 #include "quick_results.h"
 
 #include "dates.h"
+#include "source_passage.h"
 #include "typed_place.h"
 #include "verse_reference.h"
 
@@ -241,35 +242,13 @@ QString QuickResults::counts() const
 
 QString passage_text(const SearchIndex& index, const Buecher& buecher, const QString& key)
 {
-    constexpr int shown = 5;
-    QStringList labels;
-    QStringList lines;
-    bool more = false;
-    for (const BcvReference& ref : highlight_references(key)) {
-        const BuchRow* row = find_buch(buecher, ref.book);
-        const QString name = row ? row->buch.toString() : QString::number(ref.book);
-        labels.append(ref.from_chap == ref.to_chap
-                          ? bible_reference(name, ref.from_chap, ref.from_verse, ref.to_verse)
-                          : QStringLiteral("%1 %2,%3-%4,%5").arg(name).arg(ref.from_chap).arg(ref.from_verse)
-                                .arg(ref.to_chap).arg(ref.to_verse));
-        // Verse 0 at the end takes in the whole chapter.
-        const int to_verse = ref.to_verse == 0 ? 0xFFFF : ref.to_verse;
+    return passage_tip(buecher, key, {}, [&](const BcvReference& ref) {
+        std::vector<PassageVerse> verses;
         for (int verse = 0; verse < index.book_verse_count(); ++verse) {
             const SearchIndex::Place p = index.verse_place(verse);
-            const std::pair at{p.chapter, p.verse};
-            if (p.book != ref.book || at < std::pair{ref.from_chap, ref.from_verse}
-                || at > std::pair{ref.to_chap, to_verse})
-                continue;
-            if (lines.size() == shown) {
-                more = true;
-                break;
-            }
-            lines.append(QStringLiteral("%1 %2").arg(p.verse).arg(index.verse_text(verse)));
+            if (p.book == ref.book && p.chapter >= ref.from_chap && p.chapter <= ref.to_chap)
+                verses.push_back({p.chapter, p.verse, index.verse_text(verse).toString()});
         }
-    }
-    if (lines.isEmpty())
-        return {};
-    if (more)
-        lines.append(QStringLiteral("…"));
-    return labels.join(QStringLiteral("; ")) + u'\n' + lines.join(u'\n');
+        return verses;
+    });
 }
