@@ -2,7 +2,6 @@
 #include "translations_control.h"
 
 #include "book_bible_source.h"
-#include "chapter_page.h"
 #include "open_book.h"
 #include "overlay_button.h"
 #include "side_by_side_page.h"
