@@ -71,27 +71,42 @@ bool EditionsControl::change_to(qsizetype index, std::optional<QDate> day)
         host_.message(QStringLiteral("Der Jahrgang kann nicht geöffnet werden:\n") + edition.reason);
         return false;
     }
-    return open(shelf_, index, day.value_or(day_to_open_in(edition, host_.state->actdate)));
+    const QString failure = open(shelf_, index, day.value_or(day_to_open_in(edition, host_.state->actdate)));
+    if (failure.isEmpty())
+        return true;
+    if (index != shelf_.shown) {
+        // Its files changed since the start probed them (removed, damaged):
+        // greyed with the cause until the next start, so that neither the
+        // menu, "Dieser Tag" nor the quick search offers it again.
+        shelf_.editions[index].usable = false;
+        shelf_.editions[index].reason = failure;
+        page_shown(shown_day_);
+        Q_EMIT changed();
+    }
+    return false;
 }
 
-bool EditionsControl::open(const Shelf& shelf, qsizetype index, QDate day)
+QString EditionsControl::open(const Shelf& shelf, qsizetype index, QDate day)
 {
     QStringList record;
     std::unique_ptr<OpenBook> book;
+    QString failure;
     try {
         book = open_edition(shelf.editions[index], [&record](const QString& source) { record.append(source); });
     } catch (const StartupError& e) {
-        host_.message(QStringLiteral("Der Jahrgang kann nicht geöffnet werden:\n") + german_message(e));
-        return false;
+        failure = german_message(e);
     } catch (const std::exception& e) {
-        host_.message(QStringLiteral("Der Jahrgang kann nicht geöffnet werden:\n") + QString::fromStdString(e.what()));
-        return false;
+        failure = QString::fromStdString(e.what());
+    }
+    if (!book) {
+        host_.message(QStringLiteral("Der Jahrgang kann nicht geöffnet werden:\n") + failure);
+        return failure;
     }
     shelf_ = shelf;
     shelf_.shown = index;
     host_.replace_book(std::move(book), std::move(record), day);
     Q_EMIT changed();
-    return true;
+    return {};
 }
 
 qsizetype EditionsControl::edition_of_year(int year) const
@@ -204,7 +219,7 @@ bool EditionsControl::add(const QString& place)
         if (shelf.editions[i].folder == QDir::cleanPath(copied.folder) && shelf.editions[i].usable) {
             if (!missing_next_year(shelf.editions, host_.today()))
                 bar_->set_notice({});
-            return open(shelf, i, day_to_open_in(shelf.editions[i], host_.state->actdate));
+            return open(shelf, i, day_to_open_in(shelf.editions[i], host_.state->actdate)).isEmpty();
         }
     return refuse(QStringLiteral("%1 kann nach dem Kopieren nicht gelesen werden.")
                       .arg(QDir::toNativeSeparators(copied.folder)));
@@ -212,6 +227,7 @@ bool EditionsControl::add(const QString& place)
 
 void EditionsControl::page_shown(QDate day)
 {
+    shown_day_ = day;
     QList<EditionBar::Year> years;
     if (day.isValid())
         for (const qsizetype i : other_years(shelf_.editions, shelf_.shown, day))

@@ -92,13 +92,15 @@ Q_SIGNALS:
     void changed();
 
 private:
-    // Opens edition `index` of `shelf` on `day`; that shelf is the reader's from then on.
-    bool open(const Shelf& shelf, qsizetype index, QDate day);
+    // Opens edition `index` of `shelf` on `day`; that shelf is the reader's
+    // from then on. Else, after a message, why it cannot be opened.
+    QString open(const Shelf& shelf, qsizetype index, QDate day);
 
     EditionsHost host_;
     Shelf shelf_;
     EditionBar* bar_ = nullptr;
     QString reminder_notice_;
+    QDate shown_day_;  // the day page's, invalid under another page
     // Today's edition's days, while another one is shown.
     QString todays_file_;
     std::unique_ptr<Database> todays_book_;
