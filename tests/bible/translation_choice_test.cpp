@@ -33,23 +33,22 @@ TEST(TranslationChoice, KeepsTheUsableOnesOnceAndAtMostThree)
 
 TEST(TranslationChoice, TheMainOneFirstAndTheOthersToggledBeside)
 {
-    const std::tuple<const char*, const char*, const char*> mains[] = {
-        {"Buch", "KJV", "KJV"},
-        {"Buch KJV", "WEB", "WEB KJV"},
-        {"Buch KJV WEB", "KJV", "KJV WEB"},
-        {"Buch KJV", "Buch", "Buch KJV"},
+    using Change = QStringList (*)(const QStringList&, const QString&);
+    const Change main = with_main_translation;
+    const Change toggle = with_translation_toggled;
+    const std::tuple<Change, const char*, const char*, const char*> rows[] = {
+        {main, "Buch", "KJV", "KJV"},
+        {main, "Buch KJV", "WEB", "WEB KJV"},
+        {main, "Buch KJV WEB", "KJV", "KJV WEB"},
+        {main, "Buch KJV", "Buch", "Buch KJV"},
+        {toggle, "Buch", "KJV", "Buch KJV"},
+        {toggle, "Buch KJV", "KJV", "Buch"},
+        {toggle, "Buch KJV", "WEB", "Buch KJV WEB"},
+        {toggle, "Buch KJV WEB", "Elb", "Buch KJV WEB"},
+        {toggle, "Buch KJV WEB", "KJV", "Buch WEB"},
+        {toggle, "KJV", "KJV", "KJV"},
     };
-    for (const auto& [shown, name, result] : mains)
-        EXPECT_EQ(with_main_translation(list(shown), QString::fromLatin1(name)), list(result)) << shown << " " << name;
-
-    const std::tuple<const char*, const char*, const char*> toggles[] = {
-        {"Buch", "KJV", "Buch KJV"},
-        {"Buch KJV", "KJV", "Buch"},
-        {"Buch KJV", "WEB", "Buch KJV WEB"},
-        {"Buch KJV WEB", "Elb", "Buch KJV WEB"},
-        {"Buch KJV WEB", "KJV", "Buch WEB"},
-        {"KJV", "KJV", "KJV"},
-    };
-    for (const auto& [shown, name, result] : toggles)
-        EXPECT_EQ(with_translation_toggled(list(shown), QString::fromLatin1(name)), list(result)) << shown << " " << name;
+    for (const auto& [change, shown, name, result] : rows)
+        EXPECT_EQ(change(list(shown), QString::fromLatin1(name)), list(result))
+            << (change == main ? "main " : "toggle ") << shown << " " << name;
 }
