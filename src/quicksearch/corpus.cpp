@@ -54,8 +54,19 @@ void read_days(Database& book, int edition, std::vector<CorpusDay>& out, const s
 Corpus read_corpus(std::span<Database* const> books, Database& bible, const std::atomic<bool>& cancel)
 {
     Corpus corpus;
-    for (std::size_t edition = 0; edition < books.size(); ++edition)
-        read_days(*books[edition], static_cast<int>(edition), corpus.days, cancel);
+    for (std::size_t edition = 0; edition < books.size(); ++edition) {
+        if (!books[edition])
+            continue;
+        // One edition's damage costs its own days only.
+        std::vector<CorpusDay> days;
+        try {
+            read_days(*books[edition], static_cast<int>(edition), days, cancel);
+        } catch (const DatabaseError& e) {
+            corpus.unread_books.push_back({edition, e.failure()});
+            continue;
+        }
+        corpus.days.insert(corpus.days.end(), std::make_move_iterator(days.begin()), std::make_move_iterator(days.end()));
+    }
     // Editions of the same year keep the order they were given in.
     std::stable_sort(corpus.days.begin(), corpus.days.end(),
                      [](const CorpusDay& a, const CorpusDay& b) { return a.date < b.date; });

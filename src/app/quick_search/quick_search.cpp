@@ -2,6 +2,7 @@
 #include "quick_search.h"
 
 #include "database.h"
+#include "edition_probe.h"
 #include "quick_list.h"
 #include "sword_library.h"
 
@@ -15,19 +16,54 @@
 
 namespace {
 
+// The edition's book in start-up's words (".../qov.mdb: der Datei fehlen
+// Tabellen oder Daten"); `opened` whether it failed while it was read.
+QString unread_reason(const QString& path, FileFailure failure, bool opened)
+{
+    // As start-up judges them: a file refused without a reason is damaged, a
+    // sound one that fails lacks what it must hold.
+    if (!opened && failure == FileFailure::unknown)
+        failure = FileFailure::damaged;
+    if (opened && failure != FileFailure::damaged)
+        failure = FileFailure::incomplete;
+    return file_reason(path, failure);
+}
+
 QuickSearch::Built build_index(const QuickSearch::Sources& sources, bool translations, const std::atomic<bool>& cancel)
 {
+    const auto failed = [](const QString& why) {
+        return QuickSearch::Built{std::make_shared<const SearchIndex>(),
+                                  QStringLiteral("Die Schnellsuche kann die Daten nicht lesen: ") + why, false};
+    };
     // Connections of its own, without the window's query record: the index
     // is no query of the book's pages.
     try {
         std::vector<std::unique_ptr<Database>> opened;
         std::vector<Database*> books;
-        for (const QString& path : sources.book_paths) {
-            opened.push_back(OpenDatabase(path));
+        std::vector<std::pair<std::size_t, QString>> unread;
+        for (qsizetype i = 0; i < sources.book_paths.size(); ++i) {
+            try {
+                opened.push_back(OpenDatabase(sources.book_paths[i]));
+            } catch (const DatabaseError& e) {
+                opened.push_back(nullptr);
+                unread.emplace_back(i, unread_reason(sources.book_paths[i], e.failure(), false));
+            }
             books.push_back(opened.back().get());
         }
         const std::unique_ptr<Database> bible = OpenDatabase(sources.bible_path, false, false, sources.bible_connect);
         Corpus corpus = read_corpus(books, *bible, cancel);
+        for (const UnreadBook& book : corpus.unread_books)
+            unread.emplace_back(book.book, unread_reason(sources.book_paths[qsizetype(book.book)], book.failure, true));
+        // Another edition's book that fails leaves its days out; the shown
+        // one's, the whole index.
+        QStringList left_out;
+        for (const auto& [book, reason] : unread) {
+            if (int(book) == sources.days.shown)
+                return failed(reason);
+            left_out << QStringLiteral("Die Schnellsuche lässt den Jahrgang %1 aus: %2")
+                            .arg(sources.days.editions[book].first.year())
+                            .arg(reason);
+        }
         if (translations && sources.library && !sources.translations.isEmpty()) {
             // In the numbering of the book's Bible just read.
             const BibleFrame frame(book_verse_counts(corpus));
@@ -39,12 +75,11 @@ QuickSearch::Built build_index(const QuickSearch::Sources& sources, bool transla
                     // search goes on without it.
                 }
         }
-        return {std::make_shared<const SearchIndex>(std::move(corpus), cancel), {}};
+        return {std::make_shared<const SearchIndex>(std::move(corpus), cancel), left_out.join(QStringLiteral("; ")), true};
     } catch (const std::exception& e) {
         // A file the window could open but cannot read through: the list
         // stays empty and says why.
-        return {std::make_shared<const SearchIndex>(),
-                QStringLiteral("Die Schnellsuche kann die Daten nicht lesen: ") + QString::fromStdString(e.what())};
+        return failed(QString::fromStdString(e.what()));
     }
 }
 
@@ -137,7 +172,7 @@ void QuickSearch::index_ready()
     index_ = built.index;
     index_failure_ = built.failure;
     translated_ = sources_.translations.isEmpty();
-    if (!translated_ && built.failure.isEmpty())
+    if (!translated_ && built.read)
         translated_watcher_.setFuture(QtConcurrent::run([this] { return build_index(sources_, true, cancel_); }));
     search(field_->text());
 }
@@ -149,9 +184,10 @@ void QuickSearch::translated_index_ready()
         return;
     const Built built = translated_watcher_.result();
     translated_ = true;
-    if (!built.failure.isEmpty())
+    if (!built.read)
         return;
     index_ = built.index;
+    index_failure_ = built.failure;
     search(field_->text());
 }
 

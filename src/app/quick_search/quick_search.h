@@ -45,7 +45,9 @@ public:
     // An index, or an empty one and why it could not be read.
     struct Built {
         std::shared_ptr<const SearchIndex> index;
+        // Why it is empty, or which editions' days it lacks and why.
         QString failure;
+        bool read = true;  // false: nothing was read, the index is empty
     };
 
     QuickSearch(QWidget* parent, Sources sources);
