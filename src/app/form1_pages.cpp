@@ -63,6 +63,10 @@ void Form1::show_bible_list(const SearchQuery& query)
 
 void Form1::go_to_today()
 {
+    // Today's page is in today's edition, whichever one is shown.
+    const qsizetype today = editions_->todays_edition();
+    if (today >= 0 && today != editions_->shelf().shown && !editions_->change_to(today))
+        return;
     if (const std::optional<QDate> day = companion_->todays_book_day())
         state_.actdate = *day;
     else

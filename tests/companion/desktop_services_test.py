@@ -6,6 +6,7 @@ folder, and starts of the reader that meet in the user's runtime folder.
 
     desktop_services_test.py PROGRAM DATA_DIR
 """
+import json
 import os
 import signal
 import subprocess
@@ -115,6 +116,13 @@ def main():
                       " alsbald mit Freuden aufnimmt; – Matthäus 13,20", "body: %s" % body)
         check(actions == ["lesen", "Lesen"] and app == "Selunar", "the action Lesen")
         check('"actdate": "2024-12-05"' in read(os.path.join(top, "a.json")), "Lesen shows that day's page")
+
+        # While the reader shows another edition, "Lesen" shows the day in its own.
+        scripted(env, top, ["edition 2024", "clock 07:00", "option reminder 08:00", "clock 08:00", "wait 3000",
+                            "dump c.json"], "--today", "2025-03-05")
+        shown = json.loads(read(os.path.join(top, "c.json")))
+        check((shown["editions"]["shown"], shown["actdate"]) == (2025, "2025-03-05"),
+              "Lesen shows the day in its edition: %s %s" % (shown["editions"]["shown"], shown["actdate"]))
 
         # A bus without a notification server: one line on stderr, nothing else.
         lone, lone_address = start_bus(tempfile.mkdtemp(dir=top))
