@@ -32,8 +32,7 @@ void Form1::create_companion()
     hooks.add_edition = [this] { editions_->ask_add(); };
     hooks.show_day = [this](QDate day) {
         // The reminder's day is shown in its own edition.
-        const qsizetype edition = editions_->edition_holding(day);
-        if (edition >= 0 && edition != editions_->shelf().shown && !editions_->change_to(edition, day))
+        if (!editions_->show_edition_holding(day))
             return;
         report_failures([this, day] {
             if (bible_mode())

@@ -6,6 +6,7 @@
 
 #include "StdUtil.h"
 #include "dates.h"
+#include "editions/editions_control.h"
 #include "html_view.h"
 #include "link_address.h"
 #include "personal_layer.h"
@@ -20,7 +21,11 @@ void Form1::WB_NavigateComplete2(int index, const QString& address)
             // pages; such a link is ignored.
             const std::optional<QString> text = goto_date_text(address);
             const std::optional<QDate> date = text ? read_user_date(*text) : std::nullopt;
-            if (date) {
+            // A day of another edition (a note's, say) is shown in that
+            // edition, with the words its link marks.
+            const QString words = state_.suchworte;
+            if (date && editions_->show_edition_holding(*date)) {
+                state_.suchworte = words;
                 state_.actdate = *date;
                 show_day(state_.actdate);
             }

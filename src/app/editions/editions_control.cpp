@@ -134,6 +134,12 @@ qsizetype EditionsControl::edition_holding(QDate day) const
     return -1;
 }
 
+bool EditionsControl::show_edition_holding(QDate day)
+{
+    const qsizetype edition = edition_holding(day);
+    return edition < 0 || edition == shelf_.shown || change_to(edition, day);
+}
+
 void EditionsControl::step(int step)
 {
     for (qsizetype i = shelf_.shown + step; i >= 0 && i < shelf_.editions.size(); i += step)

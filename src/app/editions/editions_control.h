@@ -57,6 +57,9 @@ public:
     qsizetype edition_of_year(int year) const;
     // The edition holding `day`, the shown one first; -1 when none does.
     qsizetype edition_holding(QDate day) const;
+    // Changes to the edition holding `day` on that day, unless the shown one
+    // holds it or none does; false, after a message, when it cannot be opened.
+    bool show_edition_holding(QDate day);
     // The shown calendar day in the next (`step` 1) or previous (-1) usable edition.
     void step(int step);
 
