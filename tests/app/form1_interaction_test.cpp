@@ -132,10 +132,10 @@ TEST(EditionMenu, AnUnusableEditionIsGreyedWithItsCauseAndTwinsByTheirFolders)
     QTemporaryDir data;
     for (const char* part : {"qov.mdb", "elberfelderbibel.mdb", "qovfiles", "qov_pics"})
         QFile::link(QStringLiteral(SELUNAR_DATA_DIR) + QLatin1String(part), data.filePath(QLatin1String(part)));
-    for (const char* twin : {"A", "B", "Kaputt"})
+    for (const char* twin : {"A", "B & C", "Kaputt"})
         QDir(data.path()).mkdir(QLatin1String(twin));
     QFile::copy(QStringLiteral(SELUNAR_DATA_DIR "2025/qov.mdb"), data.filePath(u"A/qov.mdb"_qs));
-    QFile::copy(QStringLiteral(SELUNAR_DATA_DIR "2025/qov.mdb"), data.filePath(u"B/qov.mdb"_qs));
+    QFile::copy(QStringLiteral(SELUNAR_DATA_DIR "2025/qov.mdb"), data.filePath(u"B & C/qov.mdb"_qs));
     QFile broken(data.filePath(u"Kaputt/qov.mdb"_qs));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("kein Buch");
@@ -148,7 +148,8 @@ TEST(EditionMenu, AnUnusableEditionIsGreyedWithItsCauseAndTwinsByTheirFolders)
     QStringList texts;
     for (const QAction* action : menu.actions().mid(0, 4))
         texts.append(action->text() + (action->isEnabled() ? QString() : u" [grau]"_qs));
-    EXPECT_EQ(texts, (QStringList{u"2024"_qs, u"2025 (A)"_qs, u"2025 (B)"_qs,
+    // A folder's ampersand is shown, not taken for a shortcut's mark.
+    EXPECT_EQ(texts, (QStringList{u"2024"_qs, u"2025 (A)"_qs, u"2025 (B && C)"_qs,
                                   u"Kaputt: keine gültige Access-Datei [grau]"_qs}));
     EXPECT_EQ(menu.actions()[3]->toolTip(), data.filePath(u"Kaputt/qov.mdb"_qs) + u": keine gültige Access-Datei"_qs);
 }
@@ -160,7 +161,7 @@ TEST(TranslationMenu, TheChooserListsChoosesAndGreysALockedModule)
 {
     ensure_widget_application();
     const SwordTestFolder sword;
-    sword.copy_module(u"engKJV2006eb"_qs, u"Locked"_qs, {"CipherKey="});
+    sword.copy_module(u"engKJV2006eb"_qs, u"Locked"_qs, {"CipherKey=", "Description=Gesperrt & verschlossen"});
     Form1 form({QStringLiteral(SELUNAR_DATA_DIR), [] { return QDate(2024, 3, 5); }, MessageBoxes::Mode::Record,
                 nullptr, {}, {}, sword.path()});
     form.Form_Load();
@@ -183,7 +184,7 @@ TEST(TranslationMenu, TheChooserListsChoosesAndGreysALockedModule)
         return action;
     };
     EXPECT_FALSE(entry(u"main:Locked"_qs)->isEnabled());
-    EXPECT_TRUE(entry(u"main:Locked"_qs)->text().endsWith(u": gesperrt"_qs));
+    EXPECT_EQ(entry(u"main:Locked"_qs)->text(), u"KJV – Gesperrt && verschlossen (en): gesperrt"_qs);
     EXPECT_TRUE(entry(u"main:Buch"_qs)->isChecked());
 
     entry(u"main:engKJV2006eb"_qs)->trigger();

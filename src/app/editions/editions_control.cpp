@@ -9,6 +9,7 @@
 #include "find_editions.h"
 #include "form_state.h"
 #include "html_view.h"
+#include "menu_label.h"
 #include "next_year.h"
 #include "startup.h"
 
@@ -155,7 +156,7 @@ void EditionsControl::fill_menu(QMenu& menu)
     auto* group = new QActionGroup(&menu);
     for (qsizetype i = 0; i < shelf_.editions.size(); ++i) {
         const Edition& edition = shelf_.editions[i];
-        QAction* action = menu.addAction(menu_text(shelf_.editions, i));
+        QAction* action = menu.addAction(menu_label(menu_text(shelf_.editions, i)));
         action->setCheckable(true);
         action->setChecked(i == shelf_.shown);
         action->setEnabled(edition.usable);

@@ -2,6 +2,7 @@
 #include "translations_control.h"
 
 #include "book_bible_source.h"
+#include "menu_label.h"
 #include "open_book.h"
 #include "overlay_button.h"
 #include "side_by_side_page.h"
@@ -198,7 +199,7 @@ void TranslationsControl::fill_menu(QMenu& menu)
             text += QStringLiteral(" (") + module.language + u')';
         if (!module.usable)
             text += QStringLiteral(": ") + module.reason;
-        return text;
+        return menu_label(text);
     };
 
     menu.addSection(QStringLiteral("Übersetzung"));
@@ -245,7 +246,7 @@ void TranslationsControl::update_button()
 {
     QStringList names;
     for (const QString& name : shown_)
-        names.append(short_name(name));
+        names.append(menu_label(short_name(name)));
     button_->setText(QStringLiteral("Übersetzung: ") + names.join(QStringLiteral(" · ")));
     place_in_corner(*host_.bible_view, *button_);
 }
