@@ -16,17 +16,14 @@
 
 namespace {
 
-// The edition's book in start-up's words (".../qov.mdb: der Datei fehlen
-// Tabellen oder Daten"); `opened` whether it failed while it was read.
-QString unread_reason(const QString& path, FileFailure failure, bool opened)
+// How an edition's book failed, as start-up judges it: a file refused
+// without a reason is damaged, a sound one that fails while it is read
+// (`opened`) lacks what it must hold.
+FileFailure unread_kind(FileFailure failure, bool opened)
 {
-    // As start-up judges them: a file refused without a reason is damaged, a
-    // sound one that fails lacks what it must hold.
-    if (!opened && failure == FileFailure::unknown)
-        failure = FileFailure::damaged;
-    if (opened && failure != FileFailure::damaged)
-        failure = FileFailure::incomplete;
-    return file_reason(path, failure);
+    if (!opened)
+        return failure == FileFailure::unknown ? FileFailure::damaged : failure;
+    return failure == FileFailure::damaged ? failure : FileFailure::incomplete;
 }
 
 QuickSearch::Built build_index(const QuickSearch::Sources& sources, bool translations, const std::atomic<bool>& cancel)
@@ -40,29 +37,30 @@ QuickSearch::Built build_index(const QuickSearch::Sources& sources, bool transla
     try {
         std::vector<std::unique_ptr<Database>> opened;
         std::vector<Database*> books;
-        std::vector<std::pair<std::size_t, QString>> unread;
+        std::vector<std::pair<std::size_t, FileFailure>> unread;
         for (qsizetype i = 0; i < sources.book_paths.size(); ++i) {
             try {
                 opened.push_back(OpenDatabase(sources.book_paths[i]));
             } catch (const DatabaseError& e) {
                 opened.push_back(nullptr);
-                unread.emplace_back(i, unread_reason(sources.book_paths[i], e.failure(), false));
+                unread.emplace_back(i, unread_kind(e.failure(), false));
             }
             books.push_back(opened.back().get());
         }
         const std::unique_ptr<Database> bible = OpenDatabase(sources.bible_path, false, false, sources.bible_connect);
         Corpus corpus = read_corpus(books, *bible, cancel);
         for (const UnreadBook& book : corpus.unread_books)
-            unread.emplace_back(book.book, unread_reason(sources.book_paths[qsizetype(book.book)], book.failure, true));
+            unread.emplace_back(book.book, unread_kind(book.failure, true));
         // Another edition's book that fails leaves its days out; the shown
-        // one's, the whole index.
+        // one's, the whole index. The list's line is short; the file is
+        // named where the edition is chosen.
         QStringList left_out;
-        for (const auto& [book, reason] : unread) {
+        for (const auto& [book, failure] : unread) {
             if (int(book) == sources.days.shown)
-                return failed(reason);
+                return failed(file_reason(sources.book_paths[qsizetype(book)], failure));
             left_out << QStringLiteral("Die Schnellsuche lässt den Jahrgang %1 aus: %2")
                             .arg(sources.days.editions[book].first.year())
-                            .arg(reason);
+                            .arg(german_cause(failure));
         }
         if (translations && sources.library && !sources.translations.isEmpty()) {
             // In the numbering of the book's Bible just read.
